@@ -1,0 +1,64 @@
+// How a run ends early: a stop with a message, or a failure report.
+//
+// Both are exceptions that unwind to the driver, which writes what the user
+// sees and closes the channels; no step ends the process itself.
+#pragma once
+
+#include <exception>
+#include <source_location>
+#include <string>
+#include <vector>
+
+namespace textio {
+
+// A stop: "Stop - Program terminated." or the given message, exit status 0.
+struct Stop {
+  std::string message;  // empty: the plain stop
+};
+
+[[noreturn]] void stop(std::string message = {});
+
+// What a failure report names as the failing statement.
+enum class Statement { OPEN, READ, WRITE, CLOSE, ARITHMETIC };
+
+// A failure of input, output or arithmetic: a failure report on standard
+// error and exit status 1.
+class Failure : public std::exception {
+ public:
+  Failure(Statement statement, std::string channel, std::string reason,
+          std::source_location where = std::source_location::current());
+
+  const char* what() const noexcept override { return reason_.c_str(); }
+  Statement statement() const { return statement_; }
+  const std::string& channel() const { return channel_; }
+  const std::string& reason() const { return reason_; }
+
+  // The report: an empty line, the failing statement with its source
+  // position and failure code, "- " and the reason, then the traceback of
+  // the routines active when it failed, innermost first. Lines end in CR LF.
+  std::string report() const;
+
+ private:
+  Statement statement_;
+  std::string channel_;  // unit or file, as shown in parentheses
+  std::string reason_;
+  std::string file_;
+  unsigned line_;
+  std::vector<const char*> traceback_;
+};
+
+// Names a routine in the traceback of any failure while it is active.
+class Routine {
+ public:
+  explicit Routine(const char* name);
+  ~Routine();
+  Routine(const Routine&) = delete;
+  Routine& operator=(const Routine&) = delete;
+};
+
+// Ends the run with an arithmetic failure report when a floating-point
+// division by zero, overflow or invalid operation has happened since the
+// flags were last cleared.
+void check_arithmetic(std::source_location where = std::source_location::current());
+
+}  // namespace textio

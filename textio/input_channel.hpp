@@ -1,0 +1,37 @@
+// An input channel hands out lines, one at a time, and can step back one line.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace textio {
+
+class InputChannel {
+ public:
+  // unit is 0 for the console. name names the channel in failure reports.
+  void connect(std::istream& source, int unit, std::string name);
+  bool connected() const { return source_ != nullptr; }
+  void close() { source_ = nullptr; }
+
+  // The next line without its line end (LF, or CR LF). At the end of the
+  // input the run ends with a failure report.
+  std::string_view next_line();
+
+  // Makes the next call of next_line() return the line last read again.
+  void backspace() { reread_ = true; }
+
+  int unit() const { return unit_; }
+  const std::string& name() const { return name_; }
+  int line_number() const { return line_number_; }
+
+ private:
+  std::istream* source_ = nullptr;
+  int unit_ = 0;
+  std::string name_;
+  std::string line_;
+  int line_number_ = 0;
+  bool reread_ = false;
+};
+
+}  // namespace textio

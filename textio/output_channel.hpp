@@ -1,0 +1,36 @@
+// An output channel turns records into lines with carriage control.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace textio {
+
+class OutputChannel {
+ public:
+  // unit is 0 for the console. name names the channel in failure reports.
+  void connect(std::ostream& sink, int unit, std::string name);
+  bool connected() const { return sink_ != nullptr; }
+
+  // Writes one record: its first character selects the spacing in front of
+  // it and is not shown. An empty record counts as one blank.
+  void record(std::string_view rec);
+
+  // Writes the pending line end, if any, and disconnects the channel.
+  void close();
+
+  bool line_pending() const { return pending_; }
+  int unit() const { return unit_; }
+  const std::string& name() const { return name_; }
+
+ private:
+  void put(std::string_view bytes);
+
+  std::ostream* sink_ = nullptr;
+  int unit_ = 0;
+  std::string name_;
+  bool pending_ = false;
+};
+
+}  // namespace textio
