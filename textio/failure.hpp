@@ -47,6 +47,9 @@ class Failure : public std::exception {
   std::vector<const char*> traceback_;
 };
 
+// How a failure report names a channel: "console", or the unit and its file.
+std::string channel_name(int unit, const std::string& file);
+
 // Names a routine in the traceback of any failure while it is active.
 class Routine {
  public:

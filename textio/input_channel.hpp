@@ -9,7 +9,8 @@ namespace textio {
 
 class InputChannel {
  public:
-  // unit is 0 for the console. name names the channel in failure reports.
+  // unit is 0 for the console, whose name is ignored; otherwise name is the
+  // file's.
   void connect(std::istream& source, int unit, std::string name);
   bool connected() const { return source_ != nullptr; }
   void close() { source_ = nullptr; }
@@ -22,6 +23,7 @@ class InputChannel {
   void backspace() { reread_ = true; }
 
   int unit() const { return unit_; }
+  // The channel as a failure report names it.
   const std::string& name() const { return name_; }
   int line_number() const { return line_number_; }
 

@@ -9,7 +9,8 @@ namespace textio {
 
 class OutputChannel {
  public:
-  // unit is 0 for the console. name names the channel in failure reports.
+  // unit is 0 for the console, whose name is ignored; otherwise name is the
+  // file's.
   void connect(std::ostream& sink, int unit, std::string name);
   bool connected() const { return sink_ != nullptr; }
 
@@ -17,11 +18,16 @@ class OutputChannel {
   // it and is not shown. An empty record counts as one blank.
   void record(std::string_view rec);
 
+  // Writes text as a line of its own, after the pending line end if any, and
+  // ends it: no line is pending afterwards.
+  void line(std::string_view text);
+
   // Writes the pending line end, if any, and disconnects the channel.
   void close();
 
   bool line_pending() const { return pending_; }
   int unit() const { return unit_; }
+  // The channel as a failure report names it.
   const std::string& name() const { return name_; }
 
  private:

@@ -1,6 +1,10 @@
 // The channels of a run: the console and the two files.
 #pragma once
 
+#include <istream>
+#include <memory>
+#include <ostream>
+
 #include "textio/input_channel.hpp"
 #include "textio/output_channel.hpp"
 
@@ -11,6 +15,9 @@ struct Units {
   OutputChannel console;  // console output
   InputChannel input;     // the input file, unit 5
   OutputChannel report;   // the report file, unit 6
+
+  std::unique_ptr<std::istream> input_file;
+  std::unique_ptr<std::ostream> report_file;
 };
 
 }  // namespace textio

@@ -1,0 +1,97 @@
+#include "textio/failure.hpp"
+
+#include <array>
+#include <cassert>
+#include <cfenv>
+#include <string_view>
+
+namespace textio {
+namespace {
+
+constexpr int kMaxDepth = 16;
+
+// The routines active on this thread, outermost first.
+thread_local std::array<const char*, kMaxDepth> active_routines;
+thread_local int depth = 0;
+
+struct StatementText {
+  const char* name;
+  int code;
+};
+
+StatementText text_of(Statement statement) {
+  switch (statement) {
+    case Statement::OPEN:
+      return {"OPEN", 10};
+    case Statement::READ:
+      return {"READ", 20};
+    case Statement::WRITE:
+      return {"WRITE", 30};
+    case Statement::CLOSE:
+      return {"CLOSE", 40};
+    case Statement::ARITHMETIC:
+      break;
+  }
+  return {"ARITHMETIC", 50};
+}
+
+// The source file as folder/file, without the build machine's path.
+std::string short_file_name(std::string_view path) {
+  const auto last = path.rfind('/');
+  if (last == std::string_view::npos || last == 0) return std::string(path);
+  const auto folder = path.rfind('/', last - 1);
+  return std::string(path.substr(folder == std::string_view::npos ? 0 : folder + 1));
+}
+
+}  // namespace
+
+std::string channel_name(int unit, const std::string& file) {
+  if (unit == 0) return "console";
+  return "unit=" + std::to_string(unit) + ", file=" + file;
+}
+
+void stop(std::string message) { throw Stop{std::move(message)}; }
+
+Failure::Failure(Statement statement, std::string channel, std::string reason,
+                 std::source_location where)
+    : statement_(statement),
+      channel_(std::move(channel)),
+      reason_(std::move(reason)),
+      file_(short_file_name(where.file_name())),
+      line_(where.line()),
+      traceback_(active_routines.begin(), active_routines.begin() + depth) {}
+
+std::string Failure::report() const {
+  const StatementText statement = text_of(statement_);
+  std::string text = "\r\n";
+  text += file_ + ":" + std::to_string(line_) + ": run-time error " +
+          std::to_string(statement.code) + ": " + statement.name + "(" + channel_ + ")\r\n";
+  text += "- " + reason_ + "\r\n";
+  text += "Execution traceback:\r\n";
+  for (auto routine = traceback_.rbegin(); routine != traceback_.rend(); ++routine)
+    text += std::string("  ") + *routine + "\r\n";
+  return text;
+}
+
+Routine::Routine(const char* name) {
+  assert(depth < kMaxDepth);
+  active_routines[depth++] = name;
+}
+
+Routine::~Routine() { --depth; }
+
+void check_arithmetic(std::source_location where) {
+  const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  if (raised == 0) return;
+  std::feclearexcept(FE_ALL_EXCEPT);
+  if (raised & FE_INVALID)
+    throw Failure(Statement::ARITHMETIC, "invalid operation",
+                  "a result is not a number (an invalid floating-point operation)", where);
+  if (raised & FE_DIVBYZERO)
+    throw Failure(Statement::ARITHMETIC, "division by zero",
+                  "a floating-point division by zero", where);
+  throw Failure(Statement::ARITHMETIC, "overflow",
+                "a result is too large for a real number (floating-point overflow)", where);
+}
+
+}  // namespace textio

@@ -1,0 +1,23 @@
+// What the user sees when a run ends, and its exit status.
+#pragma once
+
+#include <ostream>
+
+#include "textio/failure.hpp"
+#include "textio/units.hpp"
+
+namespace textio {
+
+inline constexpr int kExitStop = 0;
+inline constexpr int kExitFailure = 1;
+
+// A stop: any pending console line is ended, the message (or "Stop -
+// Program terminated.") is written as a line of its own, and every channel
+// still open is closed.
+int end_with_stop(Units& units, const Stop& stop, std::ostream& error);
+
+// A failure: the failure report goes to standard error, and every channel
+// still open is closed with its pending line end.
+int end_with_failure(Units& units, const Failure& failure, std::ostream& error);
+
+}  // namespace textio
