@@ -73,14 +73,12 @@ void round_half_up(Digits& d, int n) {
 }
 
 std::string exponent_text(int exponent) {
-  const char sign = exponent < 0 ? '-' : '+';
   const int magnitude = std::abs(exponent);
-  std::string digits = std::to_string(magnitude);
-  if (magnitude <= 99) {
-    if (digits.size() < 2) digits.insert(0, "0");
-    return std::string("E") + sign + digits;
-  }
-  return sign + digits;
+  std::string text = magnitude <= 99 ? "E" : "";
+  text += exponent < 0 ? '-' : '+';
+  if (magnitude < 10) text += '0';
+  text += std::to_string(magnitude);
+  return text;
 }
 
 }  // namespace

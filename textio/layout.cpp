@@ -223,7 +223,7 @@ std::vector<std::string> format_records(std::string_view layout, std::span<const
   return WriteStatement(values).run(Parser(layout).parse());
 }
 
-void write(OutputChannel& channel, std::string_view layout, std::initializer_list<Value> values) {
+void write(OutputChannel& channel, std::string_view layout, std::span<const Value> values) {
   for (const Value& value : values) {
     const double* real = std::get_if<double>(&value);
     if (real != nullptr && !std::isfinite(*real)) {
@@ -232,8 +232,11 @@ void write(OutputChannel& channel, std::string_view layout, std::initializer_lis
                     "a result to be written is not a finite number");
     }
   }
-  for (const std::string& rec : format_records(layout, std::span(values.begin(), values.size())))
-    channel.record(rec);
+  for (const std::string& rec : format_records(layout, values)) channel.record(rec);
+}
+
+void write(OutputChannel& channel, std::string_view layout, std::initializer_list<Value> values) {
+  write(channel, layout, std::span(values.begin(), values.size()));
 }
 
 }  // namespace textio

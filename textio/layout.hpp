@@ -24,7 +24,9 @@ using Value = std::variant<int, double, std::string_view>;
 // character first.
 std::vector<std::string> format_records(std::string_view layout, std::span<const Value> values);
 
-// Writes one statement's records to the channel.
+// Writes one statement's records to the channel. A real value that is not
+// finite ends the run with a failure report instead.
+void write(OutputChannel& channel, std::string_view layout, std::span<const Value> values);
 void write(OutputChannel& channel, std::string_view layout,
            std::initializer_list<Value> values = {});
 

@@ -1,0 +1,139 @@
+// INPUMPC: reads the problem from unit 5 and echoes it at the head of the
+// report. Each part of the echo is written as soon as its data are read, so
+// a run that stops on bad data leaves the echo written up to that point.
+#include <string>
+#include <vector>
+
+#include "2D/VELDA.hpp"
+#include "2D/boundary_checks.hpp"
+#include "2D/codes.hpp"
+#include "textio/failure.hpp"
+#include "textio/free_form.hpp"
+#include "textio/layout.hpp"
+#include "textio/units.hpp"
+
+namespace velda {
+namespace {
+
+constexpr int kTitleLength = 80;
+constexpr const char* kAborted = "*** JOB ABORTED ***";
+// Codes below this have no slot in the currents table.
+constexpr int kLowestCode = -MAXINT;
+
+// The counts record: ISYMX, ISYMY, NELEM, NINTP, NBND and NBND last-node
+// values, of which no more than MAXBND are kept.
+void read_counts(Velda& v, textio::InputChannel& in) {
+  textio::FreeFormRead counts(in);
+  counts >> v.ISYMX >> v.ISYMY >> v.NELEM >> v.NINTP >> v.NBND;
+  for (int b = 1; b <= v.NBND; ++b) {
+    int last = 0;
+    counts >> last;
+    if (b <= MAXBND) v.LASTND(b) = last;
+  }
+}
+
+// Each count above its capacity stops the run; only the first one found is
+// shown.
+void check_capacities(const Velda& v, textio::OutputChannel& console) {
+  if (v.NELEM > MAXEL) {
+    textio::write(console, R"-((1X, "TOO MANY ELEMENTS :", I4, "/", I4, " (maximum)"))-",
+                  {v.NELEM, MAXEL});
+    textio::stop(kFatalError);
+  }
+  if (v.NINTP > MAXINT) {
+    textio::write(console, R"-((1X, "TOO MANY INTERNAL POINTS :", I4, "/", I4, " (maximum)"))-",
+                  {v.NINTP, MAXINT});
+    textio::stop(kFatalError);
+  }
+  if (v.NBND > MAXBND) {
+    textio::write(console, R"-((1X, "TOO MANY BOUNDARIES :", I4, "/", I4, " (maximum)"))-",
+                  {v.NBND, MAXBND});
+    textio::stop(kFatalError);
+  }
+}
+
+void echo_counts(const Velda& v, textio::OutputChannel& report) {
+  textio::write(report,
+                R"((/, /, 1X, "DATA", /, /, 2X, "NUMBER OF BOUNDARY ELEMENTS =", I4, /, 2X, "NUMBER OF INTERNAL POINTS WHERE THE FUNCTION IS CALCULATED =", I4))",
+                {v.NELEM, v.NINTP});
+  textio::write(report, R"((/, /, 2X, "X-SYMMETRY=", I2, 2X, "Y-SYMMETRY=", I2))",
+                {v.ISYMX, v.ISYMY});
+  if (v.NBND > 0) {
+    std::vector<textio::Value> values{v.NBND};
+    for (int b = 1; b <= v.NBND; ++b) values.emplace_back(v.LASTND(b));
+    textio::write(report,
+                         R"((/, 2X, "NUMBER OF DIFFERENT BOUNDARIES =", I4, /, 2X, "LAST NODE OF EACH BOUNDARY =", 5(I4, ",")))",
+                         values);
+  }
+}
+
+void read_points(Velda& v, textio::Units& u) {
+  textio::write(u.report,
+                R"((/, /, 2X, "COORDINATES OF THE EXTREME POINTS OF THE BOUNDARY", " ELEMENTS", /, /, 1X, "POINT", 7X, "X", 15X, "Y"))");
+  const int points = v.NELEM + v.NBND;
+  textio::FreeFormRead record(u.input);
+  for (int P = 1; P <= points; ++P) record >> v.XP(P) >> v.YP(P);
+  for (int P = 1; P <= points; ++P)
+    textio::write(u.report, R"((2X, I4, 2(2X, E14.5)))", {P, v.XP(P), v.YP(P)});
+}
+
+// Node I's record: its code, then the values the code calls for, which may
+// stand on the lines after it. The code is read alone first, then its line
+// is read again with the values.
+void read_node(Velda& v, textio::Units& u, int I) {
+  constexpr const char* kEcho = R"((2X, I4, 8X, I2, 8X, E14.5, 8X, E14.5))";
+  textio::FreeFormRead(u.input) >> v.KBC(I);
+  u.input.backspace();
+  const int code = v.KBC(I);
+  if (code <= KBC_DERIVATIVE && code >= kLowestCode) {
+    v.BCVAL(I) = 0.0;
+    textio::FreeFormRead(u.input) >> v.KBC(I) >> v.POTB(I);
+    textio::write(u.report, kEcho, {I, v.KBC(I), v.POTB(I)});
+  } else if (code == KBC_IMPEDANCE) {
+    textio::FreeFormRead(u.input) >> v.KBC(I) >> v.POTB(I) >> v.BCVAL(I);
+    textio::write(u.report, kEcho, {I, v.KBC(I), v.POTB(I), v.BCVAL(I)});
+  } else if (code == KBC_INTERFACE) {
+    textio::FreeFormRead(u.input) >> v.KBC(I) >> v.BCIMP(I);
+    v.POTB(I) = 0.0;
+    textio::write(u.report, kEcho, {I, v.KBC(I), v.POTB(I), v.BCIMP(I)});
+  } else if (code < kLowestCode) {
+    textio::write(u.report, R"((1X, "GROUP NUMBER ABOVE 5000 AT I=", I4, " KODE =", I11, /))",
+                  {I, code});
+    textio::stop(kAborted);
+  } else {
+    textio::write(u.report, R"((1X, "UNKNOWN CODE AT I=", I4, " KODE =", I4, /))", {I, code});
+    textio::stop(kAborted);
+  }
+}
+
+void read_internal_points(Velda& v, textio::InputChannel& in) {
+  if (v.NINTP == 0) return;
+  textio::FreeFormRead record(in);
+  for (int i = 1; i <= v.NINTP; ++i) record >> v.XINT(i) >> v.YINT(i);
+}
+
+}  // namespace
+
+void INPUMPC(Velda& v, textio::Units& u) {
+  // 1-2. The title, whose first character is its record's control character.
+  textio::write(u.report, R"((1X, 79("*")))");
+  const std::string TITLE = textio::read_text(u.input, kTitleLength);
+  textio::write(u.report, "(A)", {TITLE});
+  // 3-7. The counts, checked against the capacities, and their echo.
+  read_counts(v, u.input);
+  check_capacities(v, u.console);
+  echo_counts(v, u.report);
+  // 8-10. The boundary points.
+  read_points(v, u);
+  // 11-12. The boundary conditions.
+  textio::write(u.report,
+                R"((/, /, 2X, "BOUNDARY CONDITIONS", /, /, 2X, "NODE", 6X, "CODE", 7X, "PRESCRIBED VALUE", 5X, "INT.IMPEDANCE / EPS"))");
+  for (int I = 1; I <= v.NELEM; ++I) read_node(v, u, I);
+  // 13. The internal points, not echoed.
+  read_internal_points(v, u.input);
+  // Boundaries that cannot be made into elements stop the run here, with
+  // the whole input echoed.
+  refuse_invalid_boundaries(v, u);
+}
+
+}  // namespace velda

@@ -1,0 +1,93 @@
+#include "2D/driver.hpp"
+
+#include <cfenv>
+
+#include "2D/GETFNAMES.hpp"
+#include "lib/DPVT.hpp"
+#include "textio/failure.hpp"
+#include "textio/layout.hpp"
+#include "textio/run_end.hpp"
+
+namespace velda {
+namespace {
+
+constexpr int kInputUnit = 5;
+constexpr int kReportUnit = 6;
+constexpr double kPivotTolerance = 1.0E-5;  // relative to the mean magnitude of AMAT
+
+// Runs one step under its routine's name. A floating-point division by zero,
+// overflow or invalid operation in it ends the run with a failure report, so
+// that no result that is not a finite number reaches the report.
+template <typename Body>
+void step(const char* routine, Body body) {
+  const textio::Routine active(routine);
+  std::feclearexcept(FE_ALL_EXCEPT);
+  body();
+  textio::check_arithmetic();
+}
+
+// Solves AMAT x = DPOTB in place. An exactly zero pivot means the system has
+// no unique solution: the run ends with a failure report saying so.
+void solve(Velda& v, int& IER) {
+  try {
+    lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, MAXEL, kPivotTolerance, IER);
+  } catch (const lib::SingularMatrix& singular) {
+    throw textio::Failure(
+        textio::Statement::ARITHMETIC, "singular system",
+        "the system of equations is singular: its pivot at elimination stage " +
+            std::to_string(singular.stage) +
+            " is exactly zero (do two boundaries lie on each other?)");
+  }
+}
+
+}  // namespace
+
+int run(Velda& v, std::span<const std::string> args, const Console& console,
+        textio::FileSystem& files) {
+  textio::Units u;
+  u.keyboard.connect(console.in, 0, {});
+  u.console.connect(console.out, 0, {});
+  const textio::Routine routine("main");
+  try {
+    // 1. The problem is read from unit 5, the report written to unit 6.
+    v.input_unit = kInputUnit;
+    v.report_unit = kReportUnit;
+    // 2. The banner.
+    textio::write(u.console, R"((1X, "VELDA"))");
+    // 3. The two file names, from the command line or the console.
+    std::string INFILE, OUTFILE;
+    step("GETFNAMES", [&] { GETFNAMES(INFILE, OUTFILE, args, u); });
+    // 4. The input file, which must exist; then 5. the report file, created
+    // or rewritten from its start.
+    textio::open_input(u, files, v.input_unit, file_name(INFILE));
+    textio::open_report(u, files, v.report_unit, file_name(OUTFILE));
+    // 6. Read, check and echo the problem.
+    step("INPUMPC", [&] { INPUMPC(v, u); });
+    // 7. Elements, nodes, lengths and tangents.
+    step("GEOM", [&] { GEOM(v); });
+    // 8-9. The system of equations.
+    textio::write(u.console, R"((1X, "Now Calculating G and H"))");
+    step("GHMAMPC", [&] { GHMAMPC(v); });
+    // 10-12. Its solution; a small pivot is noted in the report.
+    textio::write(u.console, R"((1X, "Now Solving"))");
+    int IER = 0;
+    step("DPVT", [&] { solve(v, IER); });
+    if (IER != 0) textio::write(u.report, R"((1X, "**** IER NON ZERO IN DPVT :", I4))", {IER});
+    // 13. Potential and normal derivative at every node, the internal
+    // points, the results and the currents.
+    step("REORDER", [&] { REORDER(v); });
+    step("INTEMPC", [&] { INTEMPC(v); });
+    step("OUTPMPC", [&] { OUTPMPC(v, u); });
+    step("CURRENT", [&] { CURRENT(v, u); });
+    // 14. Close the input file, then the report file; 15. stop.
+    u.input.close();
+    u.report.close();
+    textio::stop();
+  } catch (const textio::Stop& stop) {
+    return textio::end_with_stop(u, stop, console.error);
+  } catch (const textio::Failure& failure) {
+    return textio::end_with_failure(u, failure, console.error);
+  }
+}
+
+}  // namespace velda

@@ -1,0 +1,26 @@
+// One run of the program: one input file solved, one report written.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "2D/VELDA.hpp"
+#include "textio/files.hpp"
+
+namespace velda {
+
+struct Console {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& error;
+};
+
+// Runs every step once, in order, on the zero-filled state v, with the
+// command line args (the program's name first). Returns the exit status: 0
+// after a stop, 1 after a failure report.
+int run(Velda& v, std::span<const std::string> args, const Console& console,
+        textio::FileSystem& files);
+
+}  // namespace velda

@@ -1,0 +1,61 @@
+#include "e2e/run_program.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace e2e {
+namespace {
+
+std::string quoted(const std::string& text) {
+  std::string q = "'";
+  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::string slurp(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace
+
+Folder::Folder() {
+  std::random_device seed;
+  path_ = std::filesystem::temp_directory_path() / ("velda-test-" + std::to_string(seed()));
+  std::filesystem::create_directories(path_);
+}
+
+Folder::~Folder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void Folder::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream(path_ / name, std::ios::binary) << bytes;
+}
+
+std::string Folder::read(const std::string& name) const { return slurp(path_ / name); }
+
+bool Folder::exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+Outcome Folder::run(const std::vector<std::string>& args, const std::string& typed) const {
+  write(".typed", typed);
+  std::string command = "cd " + quoted(path_.string()) + " && " + quoted(VELDA_EXE);
+  for (const std::string& arg : args) command += " " + quoted(arg);
+  command += " < .typed > .stdout 2> .stderr";
+  const int raw = std::system(command.c_str());
+  Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(".stdout"), read(".stderr")};
+  for (const char* scratch : {".typed", ".stdout", ".stderr"}) std::filesystem::remove(path_ / scratch);
+  return outcome;
+}
+
+std::string source_file(const std::string& relative) {
+  return slurp(std::filesystem::path(VELDA_SOURCE_DIR) / relative);
+}
+
+}  // namespace e2e

@@ -1,0 +1,39 @@
+// Running the built program as a process, in a folder of its own.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+struct Outcome {
+  int status;
+  std::string out;    // standard output
+  std::string error;  // standard error
+};
+
+// A fresh, empty working folder, removed with the object.
+class Folder {
+ public:
+  Folder();
+  ~Folder();
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  void write(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+
+  // Runs the program here with the arguments, `typed` as its console input.
+  Outcome run(const std::vector<std::string>& args, const std::string& typed = {}) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A bundled file of the source tree, e.g. "examples/square.in".
+std::string source_file(const std::string& relative);
+
+}  // namespace e2e
