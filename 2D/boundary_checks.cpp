@@ -1,6 +1,7 @@
 #include "2D/boundary_checks.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "textio/failure.hpp"
@@ -8,6 +9,18 @@
 
 namespace velda {
 namespace {
+
+// Why the element from point P to point P + 1 has no tangent, or an empty
+// text. Its length is computed as GEOM computes it, sqrt(DY^2 + DX^2), which
+// is zero for distinct points closer than about 1E-162 (the squares
+// underflow).
+std::string length_fault(const Velda& v, int P) {
+  const double DX = v.XP(P + 1) - v.XP(P);
+  const double DY = v.YP(P + 1) - v.YP(P);
+  if (DX == 0.0 && DY == 0.0) return "HAS ZERO LENGTH";
+  if (std::sqrt(DY * DY + DX * DX) == 0.0) return "IS TOO SHORT: ITS LENGTH UNDERFLOWS TO ZERO";
+  return {};
+}
 
 // The first fault of the boundary description, or an empty text.
 std::string first_fault(const Velda& v) {
@@ -32,10 +45,12 @@ std::string first_fault(const Velda& v) {
   int J = 1;
   first = 1;
   for (int b = 1; b <= v.NBND; ++b) {
-    for (int P = first; P < v.LASTND(b); ++P, ++J)
-      if (v.XP(P) == v.XP(P + 1) && v.YP(P) == v.YP(P + 1))
+    for (int P = first; P < v.LASTND(b); ++P, ++J) {
+      const std::string fault = length_fault(v, P);
+      if (!fault.empty())
         return "ELEMENT " + to_string(J) + " (BOUNDARY " + to_string(b) + ", POINTS " +
-               to_string(P) + " AND " + to_string(P + 1) + ") HAS ZERO LENGTH";
+               to_string(P) + " AND " + to_string(P + 1) + ") " + fault;
+    }
     first = v.LASTND(b) + 1;
   }
   return {};
