@@ -1,0 +1,25 @@
+// Every bundled example gives its checked-in report and console, byte for
+// byte: a change that moves any printed digit or byte shows here.
+#include <gtest/gtest.h>
+
+#include "e2e/run_program.hpp"
+
+namespace {
+
+class Example : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Example, GivesItsExpectedReportAndConsole) {
+  const std::string name = GetParam();
+  e2e::Folder folder;
+  folder.write(name + ".in", e2e::source_file("examples/" + name + ".in"));
+  const auto run = folder.run({name + ".in", name + ".out"});
+  EXPECT_EQ(run.status, 0) << run.error;
+  EXPECT_EQ(run.out, e2e::source_file("examples/expected/" + name + ".console"));
+  EXPECT_EQ(folder.read(name + ".out"), e2e::source_file("examples/expected/" + name + ".out"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bundled, Example,
+                         ::testing::Values("square", "annulus", "capacitor", "dielectric",
+                                           "quarter", "impedance"));
+
+}  // namespace
