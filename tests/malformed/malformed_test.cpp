@@ -228,12 +228,17 @@ std::string corpus_file(const std::string& name) {
   return e2e::source_file("tests/malformed/" + name);
 }
 
-TEST(MalformedInput, EveryFileEndsAsExpected) {
-  for (const Case& c : kCorpus) {
-    SCOPED_TRACE(c.file);
-    expect_ending(run_on(corpus_file(c.file)), c.ending, c.text);
-  }
+class MalformedFile : public ::testing::TestWithParam<Case> {};
+
+TEST_P(MalformedFile, EndsAsExpected) {
+  const Case& c = GetParam();
+  expect_ending(run_on(corpus_file(c.file)), c.ending, c.text);
 }
+
+INSTANTIATE_TEST_SUITE_P(Corpus, MalformedFile, ::testing::ValuesIn(kCorpus),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                           return fs::path(info.param.file).stem().string();
+                         });
 
 TEST(MalformedInput, EveryFileOfTheCorpusHasItsExpectedEnding) {
   std::set<std::string> listed;
@@ -244,27 +249,24 @@ TEST(MalformedInput, EveryFileOfTheCorpusHasItsExpectedEnding) {
   }
 }
 
-// The complete file cut after each of its lines, and inside each line after
-// its first value: every cut runs out of input in the record it cuts.
+// The complete file cut in front of each of its lines, and inside each line
+// after its first value: every cut runs out of input in the record it cuts.
 TEST(MalformedInput, FilesTruncatedAtEveryRecordFailAtTheEndOfFile) {
   const std::string complete = corpus_file("complete.in");
-  int lines = 0;
-  for (std::size_t end = complete.find('\n'); end != std::string::npos;
-       end = complete.find('\n', end + 1)) {
+  int lines = 0;  // before the cut
+  for (std::size_t start = 0; start < complete.size(); ++lines) {
+    const std::size_t end = complete.find('\n', start);
     SCOPED_TRACE("cut after line " + std::to_string(lines));
-    const std::size_t start = complete.rfind('\n', end - 1) == std::string::npos
-                                  ? 0
-                                  : complete.rfind('\n', end - 1) + 1;
     expect_ending(run_on(complete.substr(0, start)), kFailed,
                   "end of file after line " + std::to_string(lines) + ",");
     const std::size_t first_value = complete.find_first_not_of(" \t,", start);
     const std::size_t value_end = complete.find_first_of(" \t,", first_value);
     if (value_end < end) {
-      SCOPED_TRACE("cut after the first value of line " + std::to_string(lines + 1));
+      SCOPED_TRACE("cut after the first value of the next line");
       expect_ending(run_on(complete.substr(0, value_end)), kFailed,
                     "end of file after line " + std::to_string(lines + 1) + ",");
     }
-    ++lines;
+    start = end + 1;
   }
   EXPECT_EQ(lines, 20);
 }
