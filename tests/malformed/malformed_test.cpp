@@ -23,7 +23,7 @@ const std::string kFatal = "\r\n*** FATAL ERROR ***\r\n";
 const std::string kAborted = "*** JOB ABORTED ***\r\n";
 
 struct Run {
-  int status;  // -1 when a signal ended the program
+  int status;  // -1 when a signal ended it: a sanitizer's abort, or the time limit
   std::string console, error, report;
 };
 
@@ -189,7 +189,8 @@ const Case kCorpus[] = {
     {"all_neumann.in", kSolved, "\r\n**** IER NON ZERO IN DPVT :  -4\r\n"},
 };
 
-// Checks that `run` ended as `c` says, and sanely.
+// Checks that `run` ended with `ending` and `text` as a Case gives them, and
+// showed no number that is not finite.
 void expect_ending(const Run& run, Ending ending, const std::string& text) {
   EXPECT_FALSE(shows_non_finite(run)) << run.console << run.report;
   switch (ending) {
