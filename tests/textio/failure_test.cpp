@@ -22,7 +22,8 @@ TEST(FailureReport, HasTheStatementTheReasonAndTheActiveRoutinesInnermostFirst) 
   }
   const std::regex form(
       "\r\n"
-      "textio/failure_test\\.cpp:[0-9]+: run-time error [0-9]+: READ\\(unit=5, file=VELDA\\.IN\\)\r\n"
+      "textio/failure_test\\.cpp:[0-9]+: run-time error [0-9]+: READ\\(unit=5, "
+      "file=VELDA\\.IN\\)\r\n"
       "- \"x\" in line 2 is not an integer\r\n"
       "Execution traceback:\r\n"
       "  INPUMPC\r\n"
@@ -48,30 +49,32 @@ TEST(FailureReport, ArithmeticFlagsEndTheRunAndNoFlagsDoNothing) {
   EXPECT_NO_THROW(textio::check_arithmetic());  // the flags were cleared
 }
 
-TEST(RunEnd, AStopEndsThePendingConsoleLineAndClosesTheReport) {
-  std::ostringstream console, report, error;
-  textio::Units units;
-  units.console.connect(console, 0, {});
-  units.report.connect(report, 6, "OUT");
-  units.console.record(" Now Solving");
-  units.report.record(" last line");
-  EXPECT_EQ(textio::end_with_stop(units, textio::Stop{"*** JOB ABORTED ***"}, error), 0);
-  EXPECT_EQ(console.str(), "Now Solving\r\n*** JOB ABORTED ***\r\n");
-  EXPECT_EQ(report.str(), "last line\r\n");
-  EXPECT_EQ(error.str(), "");
+// A run whose console shows one pending line and whose report holds one.
+class RunEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    units_.console.connect(console_, 0, {});
+    units_.report.connect(report_, 6, "OUT");
+    units_.console.record(" VELDA");
+    units_.report.record(" last line");
+  }
+  std::ostringstream console_, report_, error_;
+  textio::Units units_;
+};
+
+TEST_F(RunEnd, AStopEndsThePendingConsoleLineAndClosesTheReport) {
+  EXPECT_EQ(textio::end_with_stop(units_, textio::Stop{"*** JOB ABORTED ***"}, error_), 0);
+  EXPECT_EQ(console_.str(), "VELDA\r\n*** JOB ABORTED ***\r\n");
+  EXPECT_EQ(report_.str(), "last line\r\n");
+  EXPECT_EQ(error_.str(), "");
 }
 
-TEST(RunEnd, AFailureWritesItsReportToStandardErrorOnly) {
-  std::ostringstream console, report, error;
-  textio::Units units;
-  units.console.connect(console, 0, {});
-  units.report.connect(report, 6, "OUT");
-  units.console.record(" VELDA");
-  const textio::Failure failure(textio::Statement::OPEN, "unit=5, file=X", "the file does not exist");
-  EXPECT_EQ(textio::end_with_failure(units, failure, error), 1);
-  EXPECT_EQ(console.str(), "VELDA\r\n");
-  EXPECT_EQ(error.str(), failure.report());
-  EXPECT_EQ(report.str(), "");
+TEST_F(RunEnd, AFailureWritesItsReportToStandardErrorOnly) {
+  const textio::Failure failure(textio::Statement::OPEN, "unit=5, file=X", "no such file");
+  EXPECT_EQ(textio::end_with_failure(units_, failure, error_), 1);
+  EXPECT_EQ(console_.str(), "VELDA\r\n");
+  EXPECT_EQ(report_.str(), "last line\r\n");
+  EXPECT_EQ(error_.str(), failure.report());
 }
 
 }  // namespace

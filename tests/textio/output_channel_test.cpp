@@ -37,29 +37,25 @@ TEST(CarriageControl, SpacesEachRecordByItsFirstCharacter) {
       {" A", " ", "A\r\n\r\n"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(bytes_of(c.first, c.second), c.bytes) << (c.first ? c.first : "(none)") << " / " << c.second;
+    EXPECT_EQ(bytes_of(c.first, c.second), c.bytes)
+        << (c.first ? c.first : "(none)") << " / " << c.second;
 }
 
-TEST(CarriageControl, ANewChannelHasNoLinePendingAndCloseEndsTheLastLine) {
-  std::ostringstream sink;
-  textio::OutputChannel channel;
-  channel.connect(sink, 6, "REPORT");
-  EXPECT_FALSE(channel.line_pending());
-  channel.record(" A");
-  EXPECT_EQ(sink.str(), "A");
-  EXPECT_TRUE(channel.line_pending());
-  channel.close();
-  EXPECT_EQ(sink.str(), "A\r\n");
-}
-
-TEST(CarriageControl, LineEndsAPendingLineAndLeavesNoneOpen) {
+// A record's line stays open until the next record, a line() or close()
+// ends it: the console shows "Now Solving" before the solution is done.
+TEST(CarriageControl, ALineStaysPendingUntilTheNextLineOrTheClose) {
   std::ostringstream sink;
   textio::OutputChannel channel;
   channel.connect(sink, 0, {});
+  EXPECT_FALSE(channel.line_pending());
   channel.record(" Now Solving");
+  EXPECT_EQ(sink.str(), "Now Solving");
+  EXPECT_TRUE(channel.line_pending());
   channel.line("Stop - Program terminated.");
+  EXPECT_FALSE(channel.line_pending());
+  channel.record(" A");
   channel.close();
-  EXPECT_EQ(sink.str(), "Now Solving\r\nStop - Program terminated.\r\n");
+  EXPECT_EQ(sink.str(), "Now Solving\r\nStop - Program terminated.\r\nA\r\n");
 }
 
 }  // namespace
