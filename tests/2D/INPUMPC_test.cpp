@@ -28,7 +28,7 @@ std::string echo_of(const std::string& report) {
 TEST(DataEcho, SquareExampleEchoesByteForByte) {
   const auto run = run_in_memory(e2e::source_file("examples/square.in"));
   ASSERT_EQ(run.status, 0) << run.error;
-  EXPECT_EQ(echo_of(run.report()),
+  EXPECT_EQ(echo_of(run.report),
             lines({kStars,
                    "QUARE TEST" + std::string(69, ' '),
                    "",
@@ -83,7 +83,7 @@ const std::string kSevenBoundaries =
 TEST(DataEcho, ShowsLastNodesOverTwoRecordsAndEachCodesValues) {
   const auto run = run_in_memory(kSevenBoundaries);
   ASSERT_EQ(run.status, 0) << run.error;
-  const std::string echo = echo_of(run.report());
+  const std::string echo = echo_of(run.report);
   EXPECT_NE(echo.find("\r\nSEVEN" + std::string(74, ' ') + "\r\n"), std::string::npos);
   EXPECT_NE(echo.find("\r\n NUMBER OF DIFFERENT BOUNDARIES =   7\r\n"
                       " LAST NODE OF EACH BOUNDARY =   2,   4,   6,   8,  10,\r\n"
@@ -104,9 +104,9 @@ TEST(DataEcho, ShowsLastNodesOverTwoRecordsAndEachCodesValues) {
 TEST(DataEcho, TitleControlCharactersTakeTheirEffect) {
   std::string input = e2e::source_file("examples/square.in");
   input[0] = '0';
-  EXPECT_EQ(run_in_memory(input).report().substr(79, 14), "\r\n\r\nQUARE TEST");
+  EXPECT_EQ(run_in_memory(input).report.substr(79, 14), "\r\n\r\nQUARE TEST");
   input[0] = '1';
-  EXPECT_EQ(run_in_memory(input).report().substr(79, 16), "\r\n\f\r \rQUARE TEST");
+  EXPECT_EQ(run_in_memory(input).report.substr(79, 16), "\r\n\f\r \rQUARE TEST");
 }
 
 struct FatalCase {
@@ -126,7 +126,7 @@ TEST(InputLimits, ACountAboveItsCapacityStopsTheRunBeforeAnyEcho) {
     const auto run = run_in_memory(std::string(" LIMITS\n") + c.counts + "\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.console, kConsoleHead + c.console + "\r\n*** FATAL ERROR ***\r\n");
-    EXPECT_EQ(run.report(), kStars + "\r\nLIMITS" + std::string(73, ' ') + "\r\n");
+    EXPECT_EQ(run.report, kStars + "\r\nLIMITS" + std::string(73, ' ') + "\r\n");
   }
 }
 
@@ -141,8 +141,8 @@ TEST(InputLimits, CapacitiesThemselvesAreAccepted) {
   for (int n = 1; n < 1600; ++n) input += "0 0\n";
   const auto run = run_in_memory(input + "4 0\n");
   EXPECT_EQ(run.console, kConsoleHead + "*** JOB ABORTED ***\r\n");
-  EXPECT_NE(run.report().find("\r\n 1621     1.62100E+03"), std::string::npos);
-  EXPECT_NE(run.report().find("UNKNOWN CODE AT I=1600 KODE =   4"), std::string::npos);
+  EXPECT_NE(run.report.find("\r\n 1621     1.62100E+03"), std::string::npos);
+  EXPECT_NE(run.report.find("UNKNOWN CODE AT I=1600 KODE =   4"), std::string::npos);
 }
 
 TEST(InputLimits, UnknownCodeStopsAtItsNodeWithTheEchoBeforeIt) {
@@ -150,7 +150,7 @@ TEST(InputLimits, UnknownCodeStopsAtItsNodeWithTheEchoBeforeIt) {
       " CODES\n0 0 4 0 1 5\n0 0 1 0 1 1 0 1 0 0\n0 0.0\n1 0.0\n5 1.0\n1 0.0\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.console, kConsoleHead + "*** JOB ABORTED ***\r\n");
-  const std::string& report = run.report();
+  const std::string& report = run.report;
   EXPECT_EQ(report.substr(report.find("    1         0")),
             lines({"    1         0           0.00000E+00",
                    "    2         1           0.00000E+00", "UNKNOWN CODE AT I=   3 KODE =   5",
@@ -160,10 +160,10 @@ TEST(InputLimits, UnknownCodeStopsAtItsNodeWithTheEchoBeforeIt) {
 TEST(InputLimits, CodeBelowTheLowestGroupIsRefusedAtItsNode) {
   const auto run = run_in_memory(" GROUPS\n0 0 2 0 1 3\n0 0 1 0 2 0\n-5000 1.0\n-5001 1.0\n");
   EXPECT_EQ(run.console, kConsoleHead + "*** JOB ABORTED ***\r\n");
-  EXPECT_NE(run.report().find("\r\n    1        **           1.00000E+00\r\n"
+  EXPECT_NE(run.report.find("\r\n    1        **           1.00000E+00\r\n"
                               "GROUP NUMBER ABOVE 5000 AT I=   2 KODE =      -5001\r\n\r\n"),
             std::string::npos)
-      << run.report();
+      << run.report;
 }
 
 // Input that cannot make NELEM elements is refused once it is all echoed.
@@ -187,7 +187,7 @@ TEST(InputLimits, BoundariesThatCannotMakeTheElementsAreRefused) {
     const auto run = run_in_memory(c.input);
     EXPECT_EQ(run.status, 0) << c.input << run.error;
     EXPECT_EQ(run.console, kConsoleHead + c.message + "\r\n*** FATAL ERROR ***\r\n") << c.input;
-    const std::string& report = run.report();
+    const std::string& report = run.report;
     EXPECT_EQ(report.substr(report.size() - std::string(c.message).size() - 2),
               std::string(c.message) + "\r\n");
   }
@@ -197,7 +197,7 @@ TEST(InputForms, ANegativeInternalCountConsumesOneLineAndReadsNoPoint) {
   const auto run =
       run_in_memory(" NEGATIVE\n0 0 4 -1 1 5\n0 0 1 0 1 1 0 1 0 0\n0 0\n1 0\n0 1\n1 0\nnot numbers\n");
   EXPECT_EQ(run.status, 0) << run.error;
-  EXPECT_NE(run.report().find("INTERNAL POINTS WHERE THE FUNCTION IS CALCULATED =  -1"),
+  EXPECT_NE(run.report.find("INTERNAL POINTS WHERE THE FUNCTION IS CALCULATED =  -1"),
             std::string::npos);
 }
 

@@ -14,7 +14,7 @@ TEST(RunEnding, SmallPivotIsNotedInTheReportAndTheRunGoesOn) {
   const auto run = run_in_memory(" NEUMANN\n0 0 4 0 1 5\n" + kSquarePoints + "1 0\n1 0\n1 0\n1 0\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.console.find("IER"), std::string::npos);
-  const std::string& report = run.report();
+  const std::string& report = run.report;
   const auto flag = report.find("\r\n    4         1           0.00000E+00\r\n**** IER NON ZERO IN DPVT :  -4\r\n" +
                                 std::string(79, '*') + "\r\n\r\nRESULTS");
   EXPECT_NE(flag, std::string::npos) << report;
@@ -28,7 +28,7 @@ TEST(RunEnding, CoincidentBoundariesAreASingularSystem) {
             std::string::npos)
       << run.error;
   EXPECT_NE(run.error.find("Execution traceback:\r\n  DPVT\r\n  main\r\n"), std::string::npos);
-  EXPECT_EQ(run.report().find("RESULTS"), std::string::npos);
+  EXPECT_EQ(run.report.find("RESULTS"), std::string::npos);
   EXPECT_EQ(run.console.find("Stop"), std::string::npos);
 }
 
@@ -38,7 +38,7 @@ TEST(RunEnding, OverflowEndsTheRunBeforeAnyResultIsWritten) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.error.find(": ARITHMETIC(overflow)\r\n"), std::string::npos) << run.error;
   EXPECT_NE(run.error.find("  GEOM\r\n  main\r\n"), std::string::npos);
-  EXPECT_EQ(run.report().find("RESULTS"), std::string::npos);
+  EXPECT_EQ(run.report.find("RESULTS"), std::string::npos);
 }
 
 }  // namespace

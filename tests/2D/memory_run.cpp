@@ -1,5 +1,6 @@
 #include "2D/memory_run.hpp"
 
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -8,56 +9,34 @@
 namespace velda_test {
 namespace {
 
-// Files kept in a map. A report stream writes its bytes back into the map
-// when it is destroyed, as a file on disk holds them after the run.
-class MemoryFiles : public textio::FileSystem {
- public:
-  explicit MemoryFiles(std::map<std::string, std::string>& files) : files_(files) {}
+// The input file IN, and the files created, each written into a buffer of
+// its own that holds its bytes after the run as the disk would.
+struct MemoryFiles : textio::FileSystem {
+  std::string input;
+  std::map<std::string, std::stringbuf> created;
 
   std::unique_ptr<std::istream> open_existing(const std::string& name, std::string& why) override {
-    const auto file = files_.find(name);
-    if (file == files_.end()) {
-      why = "the file does not exist";
-      return nullptr;
-    }
-    return std::make_unique<std::istringstream>(file->second);
+    if (name == "IN") return std::make_unique<std::istringstream>(input);
+    why = "the file does not exist";
+    return nullptr;
   }
-
   std::unique_ptr<std::ostream> create(const std::string& name, std::string&) override {
-    files_[name].clear();
-    return std::make_unique<WriteBack>(files_[name]);
+    created[name] = std::stringbuf();
+    return std::make_unique<std::ostream>(&created[name]);
   }
-
- private:
-  class WriteBack : public std::ostringstream {
-   public:
-    explicit WriteBack(std::string& file) : file_(file) {}
-    ~WriteBack() override { file_ = str(); }
-
-   private:
-    std::string& file_;
-  };
-
-  std::map<std::string, std::string>& files_;
 };
 
 }  // namespace
 
-MemoryRun run_in_memory(const std::string& input, const std::vector<std::string>& args,
-                        const std::string& typed, std::map<std::string, std::string> files) {
-  MemoryRun result;
-  result.files = std::move(files);
-  result.files["IN"] = input;
-  {
-    std::istringstream console_in(typed);
-    std::ostringstream console_out, error;
-    MemoryFiles disk(result.files);
-    const auto state = std::make_unique<velda::Velda>();
-    result.status = velda::run(*state, args, {console_in, console_out, error}, disk);
-    result.console = console_out.str();
-    result.error = error.str();
-  }
-  return result;
+MemoryRun run_in_memory(const std::string& input) {
+  MemoryFiles disk;
+  disk.input = input;
+  std::istringstream typed;
+  std::ostringstream console, error;
+  const auto state = std::make_unique<velda::Velda>();
+  const std::string args[] = {"velda", "IN", "OUT"};
+  const int status = velda::run(*state, args, {typed, console, error}, disk);
+  return {status, console.str(), error.str(), disk.created["OUT"].str()};
 }
 
 }  // namespace velda_test

@@ -54,7 +54,7 @@ TEST(Picture, ResultsColourNodesAndPointsByPotential) {
   const plot_test::Shape shape = plot_test::annulus();
   const auto run = velda_test::run_in_memory(plot_test::input_text(shape));
   ASSERT_EQ(run.status, 0) << run.error;
-  const plot::Results results = plot::parse_report(run.report(), "OUT");
+  const plot::Results results = plot::parse_report(run.report, "OUT");
   const std::string svg = picture_of(shape, &results);
   EXPECT_EQ(xml_fault(svg), "");
   EXPECT_EQ(count_elements(svg, "polyline"), 2);

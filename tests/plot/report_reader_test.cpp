@@ -84,7 +84,7 @@ TEST(ReportReader, RecoversEveryValueTheResultsWriterPrints) {
 TEST(ReportReader, FindsTheTablesInAWholeReport) {
   const auto run = velda_test::run_in_memory(e2e::source_file("examples/square.in"));
   ASSERT_EQ(run.status, 0) << run.error;
-  const plot::Results r = plot::parse_report(run.report(), "OUT");
+  const plot::Results r = plot::parse_report(run.report, "OUT");
   ASSERT_EQ(r.nodes.size(), 4u);
   EXPECT_EQ(r.nodes[0].potential, 0.0);
   EXPECT_EQ(r.nodes[2].potential, 1.0);
@@ -102,7 +102,7 @@ TEST(ReportReader, TitleReadingResultsIsPassedOver) {
   s.internal.clear();
   const auto run = velda_test::run_in_memory(plot_test::input_text(s));
   ASSERT_EQ(run.status, 0) << run.error;
-  const plot::Results r = plot::parse_report(run.report(), "OUT");
+  const plot::Results r = plot::parse_report(run.report, "OUT");
   EXPECT_EQ(r.nodes.size(), 24u);
   EXPECT_TRUE(r.internal.empty());  // no internal points, no table
 }
@@ -131,7 +131,7 @@ TEST(ReportReader, RefusesReportsItCannotRead) {
 
 TEST(ReportReader, RefusesTheReportOfAnotherProblem) {
   const auto run = velda_test::run_in_memory(e2e::source_file("examples/square.in"));
-  plot::Results r = plot::parse_report(run.report(), "OUT");
+  plot::Results r = plot::parse_report(run.report, "OUT");
   plot_test::Shape s = plot_test::annulus();
   const auto annulus = plot_test::problem_of(s);
   EXPECT_THROW(plot::check_report_matches(annulus, r, "a.in", "OUT"), plot::PlotError);
