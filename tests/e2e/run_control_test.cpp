@@ -8,80 +8,71 @@
 
 namespace {
 
-const std::string kRunMessages = "Now Calculating G and H\r\nNow Solving\r\n";
-const std::string kStop = "Stop - Program terminated.\r\n";
+const std::string kLongName(64, 'n');
+
+// The console of a run that reads `in` and writes `out`, showing the names
+// as the dialogue does.
+std::string console(const std::string& in, const std::string& out, bool solved = true) {
+  return "VELDA\r\nNAME OF INPUT FILE : " + in + "\r\nNAME OF OUTPUT FILE : " + out + "\r\n\r\n" +
+         (solved ? "Now Calculating G and H\r\nNow Solving\r\nStop - Program terminated.\r\n" : "");
+}
 
 class RunControl : public ::testing::Test {
  protected:
-  void SetUp() override { folder_.write("square.in", e2e::source_file("examples/square.in")); }
+  void SetUp() override {
+    for (const std::string& name : {kLongName, std::string("square.in"), std::string("VELDA.IN")})
+      folder_.write(name, e2e::source_file("examples/square.in"));
+  }
   e2e::Folder folder_;
 };
 
-TEST_F(RunControl, TwoArgumentsNameBothFilesWithoutAQuestion) {
-  const auto run = folder_.run({"square.in", "square.out"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "VELDA\r\nNAME OF INPUT FILE : square.in\r\nNAME OF OUTPUT FILE : square.out\r\n\r\n" +
-                         kRunMessages + kStop);
-  EXPECT_EQ(run.error, "");
-  const std::string report = folder_.read("square.out");
-  EXPECT_EQ(report.substr(0, 81), std::string(79, '*') + "\r\n");
-  EXPECT_EQ(report.substr(report.size() - 81), std::string(79, '*') + "\r\n");
-}
-
-TEST_F(RunControl, OneArgumentAsksForTheReportName) {
-  const auto run = folder_.run({"square.in"}, "typed.out\n");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "VELDA\r\nNAME OF INPUT FILE : square.in\r\nNAME OF OUTPUT FILE : \r\n\r\n" +
-                         kRunMessages + kStop);
-  EXPECT_TRUE(folder_.exists("typed.out"));
-}
-
-TEST_F(RunControl, EmptyAndBlankAnswersTakeTheDefaultNames) {
-  folder_.write("VELDA.IN", e2e::source_file("examples/square.in"));
-  for (const std::string typed : {"\n\n", "   \r\n \n"}) {
-    const auto run = folder_.run({}, typed);
-    EXPECT_EQ(run.status, 0) << run.error;
-    EXPECT_EQ(run.out, "VELDA\r\nNAME OF INPUT FILE : \r\nNAME OF OUTPUT FILE : \r\n\r\n" +
-                           kRunMessages + kStop);
-    EXPECT_TRUE(folder_.exists("VELDA.OUT"));
-    std::filesystem::remove(folder_.path() / "VELDA.OUT");
+// A name comes from the command line, shown after its question, or is typed
+// (shown as typed, not echoed); an empty or blank one is the default. A typed
+// answer is cut to 64 characters.
+TEST_F(RunControl, NamesComeFromTheArgumentsOrTheAnswersOrTheDefaults) {
+  const struct {
+    std::vector<std::string> args;
+    std::string typed, shown_in, shown_out, report;
+  } cases[] = {
+      {{"square.in", "square.out"}, "", "square.in", "square.out", "square.out"},
+      {{"square.in"}, "typed.out\n", "square.in", "", "typed.out"},
+      {{}, "\n\n", "", "", "VELDA.OUT"},
+      {{}, "   \r\n \n", "", "", "VELDA.OUT"},
+      {{"", ""}, "", "VELDA.IN", "VELDA.OUT", "VELDA.OUT"},
+      {{}, kLongName + "IGNORED\nlong.out\n", "", "", "long.out"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.report);
+    const auto run = folder_.run(c.args, c.typed);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, console(c.shown_in, c.shown_out));
+    EXPECT_EQ(run.error, "");
+    const std::string report = folder_.read(c.report);
+    EXPECT_EQ(report.substr(0, 81), std::string(79, '*') + "\r\n");
+    EXPECT_EQ(report.substr(report.size() - 81), std::string(79, '*') + "\r\n");
+    std::filesystem::remove(folder_.path() / c.report);
   }
-}
-
-TEST_F(RunControl, EmptyArgumentsTakeTheDefaultNamesAndShowThem) {
-  folder_.write("VELDA.IN", e2e::source_file("examples/square.in"));
-  const auto run = folder_.run({"", ""});
-  EXPECT_EQ(run.status, 0) << run.error;
-  EXPECT_EQ(run.out, "VELDA\r\nNAME OF INPUT FILE : VELDA.IN\r\nNAME OF OUTPUT FILE : VELDA.OUT\r\n\r\n" +
-                         kRunMessages + kStop);
-}
-
-TEST_F(RunControl, ALongAnswerIsCutToSixtyFourCharacters) {
-  const std::string name(64, 'n');
-  folder_.write(name, e2e::source_file("examples/square.in"));
-  const auto run = folder_.run({}, name + "IGNORED\nout\n");
-  EXPECT_EQ(run.status, 0) << run.error;
-  EXPECT_TRUE(folder_.exists("out"));
 }
 
 TEST_F(RunControl, MissingInputFailsWithoutTouchingTheReport) {
   folder_.write("old.out", "an earlier report");
   const auto run = folder_.run({"missing.in", "old.out"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "VELDA\r\nNAME OF INPUT FILE : missing.in\r\nNAME OF OUTPUT FILE : old.out\r\n\r\n");
+  EXPECT_EQ(run.out, console("missing.in", "old.out", false));
   EXPECT_TRUE(std::regex_match(
-      run.error, std::regex("\r\n[^\r\n]+:[0-9]+: run-time error [0-9]+: OPEN\\(unit=5, file=missing\\.in\\)\r\n"
-                            "- the file does not exist\r\n"
-                            "Execution traceback:\r\n  main\r\n")))
+      run.error,
+      std::regex(
+          "\r\n[^\r\n]+:[0-9]+: run-time error [0-9]+: OPEN\\(unit=5, file=missing\\.in\\)\r\n"
+          "- the file does not exist\r\n"
+          "Execution traceback:\r\n  main\r\n")))
       << run.error;
   EXPECT_EQ(folder_.read("old.out"), "an earlier report");
-  EXPECT_FALSE(folder_.run({"missing.in", "new.out"}).status == 0);
+  EXPECT_EQ(folder_.run({"missing.in", "new.out"}).status, 1);
   EXPECT_FALSE(folder_.exists("new.out"));
 }
 
 TEST_F(RunControl, AnExistingLongerReportIsRewrittenWhole) {
-  const auto first = folder_.run({"square.in", "square.out"});
-  ASSERT_EQ(first.status, 0);
+  ASSERT_EQ(folder_.run({"square.in", "square.out"}).status, 0);
   const std::string report = folder_.read("square.out");
   folder_.write("square.out", report + std::string(100000, 'x'));
   folder_.run({"square.in", "square.out"});
