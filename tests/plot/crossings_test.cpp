@@ -8,70 +8,57 @@
 
 namespace {
 
-using plot_test::annulus;
-using plot_test::circle;
-using plot_test::problem_of;
-using plot_test::Shape;
+using namespace plot_test;
 
 std::vector<plot::Crossing> crossings_of(const Shape& shape) {
   return plot::examine(problem_of(shape)).crossings;
 }
 
-TEST(Crossings, FigureOfEightCrossesOnceAtItsWaist) {
-  Shape s;
-  s.boundaries = {{{0, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}}};
-  const auto found = crossings_of(s);
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_EQ(found[0].element_a, 1);
-  EXPECT_EQ(found[0].element_b, 3);
-  EXPECT_FALSE(found[0].overlap);
-  EXPECT_NEAR(found[0].where.x, 0.5, 1e-12);
-  EXPECT_NEAR(found[0].where.y, 0.5, 1e-12);
-}
-
-TEST(Crossings, HolePokingThroughTheOuterBoundaryCrossesItTwice) {
-  Shape s = annulus();
-  s.boundaries[1] = {{1.5, -0.5}, {1.5, 0.5}, {2.5, 0.5}, {2.5, -0.5}, {1.5, -0.5}};
-  s.codes.resize(20, "0 1.0");
-  const auto found = crossings_of(s);
-  ASSERT_EQ(found.size(), 2u);
-  for (const auto& c : found) EXPECT_EQ(problem_of(s).elements[c.element_b - 1].boundary, 2);
-}
-
-TEST(Crossings, ElementsLyingAlongEachOtherOverlap) {
-  Shape s;  // two unit squares on top of each other's right side
-  s.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}},
-                  {{1, 0.25}, {2, 0.25}, {2, 0.75}, {1, 0.75}, {1, 0.25}}};
-  const auto found = crossings_of(s);
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_TRUE(found[0].overlap);
-  EXPECT_EQ(found[0].element_a, 2);
-  EXPECT_EQ(found[0].element_b, 8);
-  EXPECT_NEAR(found[0].where.y, 0.5, 1e-12);
-}
-
-TEST(Crossings, TouchingElementsDoNotCross) {
-  Shape corner;  // two boundaries meeting at two corners
+TEST(Crossings, AreFoundWhereElementsCrossOrOverlapAndNotWhereTheyOnlyTouch) {
+  Shape eight, poking = annulus(), overlapping, corner, vertex, over_axis;
+  eight.boundaries = {{{0, 0}, {1, 1}, {1, 0}, {0, 1}, {0, 0}}};
+  poking.boundaries[1] = {{1.5, -0.5}, {1.5, 0.5}, {2.5, 0.5}, {2.5, -0.5}, {1.5, -0.5}};
+  poking.codes.resize(20, "0 1.0");
+  // Two squares, the right side of one along the left side of the other.
+  overlapping.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}},
+                            {{1, 0.25}, {2, 0.25}, {2, 0.75}, {1, 0.75}, {1, 0.25}}};
   corner.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {{0, 1}, {0, 0}}};
-  EXPECT_TRUE(crossings_of(corner).empty());
-  EXPECT_TRUE(crossings_of(annulus()).empty());
-  Shape hole_at_a_vertex;  // a hole whose corner touches the outer boundary
-  hole_at_a_vertex.boundaries = {{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}},
-                                 {{2, 0}, {1, 1}, {3, 1}, {2, 0}}};
-  EXPECT_TRUE(crossings_of(hole_at_a_vertex).empty());
-}
+  vertex.boundaries = {{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}}, {{2, 0}, {1, 1}, {3, 1}, {2, 0}}};
+  over_axis.ISYMX = 1;  // a half reaching over its axis, onto its image
+  over_axis.boundaries = {{{-0.5, -1}, {1, -1}, {1, 1}, {-0.5, 1}}};
+  const struct {
+    const char* what;
+    Shape shape;
+    std::size_t count;
+  } cases[] = {{"figure of eight", eight, 1},
+               {"hole poking out", poking, 2},
+               {"overlapping sides", overlapping, 1},
+               {"corners shared", corner, 0},
+               {"annulus", annulus(), 0},
+               {"hole touching at a vertex", vertex, 0},
+               {"over the axis", over_axis, 2}};
+  for (const auto& c : cases) EXPECT_EQ(crossings_of(c.shape).size(), c.count) << c.what;
 
-TEST(Crossings, HalfReachingOverTheAxisCrossesItsMirrorImage) {
-  Shape s;
-  s.ISYMX = 1;
-  s.boundaries = {{{-0.5, -1}, {1, -1}, {1, 1}, {-0.5, 1}}};
-  const auto found = crossings_of(s);
-  ASSERT_EQ(found.size(), 2u);  // the top and the bottom element with their images
-  for (const auto& c : found) {
-    EXPECT_TRUE(c.b_mirrored);
-    EXPECT_TRUE(c.overlap);
+  const auto at_waist = crossings_of(eight).at(0);
+  EXPECT_EQ(at_waist.element_a, 1);
+  EXPECT_EQ(at_waist.element_b, 3);
+  EXPECT_FALSE(at_waist.overlap);
+  EXPECT_NEAR(at_waist.where.x, 0.5, 1e-12);
+  EXPECT_NEAR(at_waist.where.y, 0.5, 1e-12);
+  const auto along = crossings_of(overlapping).at(0);
+  EXPECT_TRUE(along.overlap);
+  EXPECT_EQ(along.element_a, 2);
+  EXPECT_EQ(along.element_b, 8);
+  EXPECT_NEAR(along.where.y, 0.5, 1e-12);
+  for (const auto& c : crossings_of(over_axis)) {  // the top and the bottom element
+    EXPECT_TRUE(c.b_mirrored && c.overlap);
     EXPECT_EQ(c.element_a, c.element_b);
   }
+  // A loop that crosses itself has no sense of rotation: the crossing is
+  // its only warning.
+  const auto warnings = plot::examine(problem_of(eight)).warnings;
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].text.rfind("Elements cross", 0), 0u);
 }
 
 TEST(Crossings, WarningNamesTheElementsAndCountsTheRest) {

@@ -8,45 +8,27 @@
 
 namespace {
 
-using plot::Whereabouts;
-using plot_test::annulus;
-using plot_test::circle;
-using plot_test::problem_of;
-using plot_test::Shape;
+using namespace plot_test;
+using enum plot::Whereabouts;
 
-std::vector<Whereabouts> whereabouts_of(const Shape& shape) {
-  return plot::examine(problem_of(shape)).whereabouts;
-}
-
-TEST(Region, AnnulusHoldsItsRingButNotItsHoleNorTheOutside) {
-  Shape s = annulus();
-  s.internal = {{1.5, 0.0}, {0.0, 0.2}, {3.0, 3.0}, {-1.9, 0.0}};
-  EXPECT_EQ(whereabouts_of(s), (std::vector{Whereabouts::INSIDE, Whereabouts::OUTSIDE,
-                                            Whereabouts::OUTSIDE, Whereabouts::INSIDE}));
-}
-
-TEST(Region, PointOnAnElementIsOnTheBoundary) {
-  Shape s;
-  s.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}}};
-  s.internal = {{0.5, 0.0}, {1.0, 1.0}, {0.5, 0.5}};
-  EXPECT_EQ(whereabouts_of(s),
-            (std::vector{Whereabouts::ON_BOUNDARY, Whereabouts::ON_BOUNDARY, Whereabouts::INSIDE}));
-}
-
-// A body run clockwise: the region is the unbounded one outside it.
-TEST(Region, ClockwiseBodyHasTheRegionOutsideIt) {
-  Shape s;
-  s.boundaries = {circle(1.0, 12, false)};
-  s.internal = {{0.0, 0.0}, {5.0, 0.0}};
-  EXPECT_EQ(whereabouts_of(s), (std::vector{Whereabouts::OUTSIDE, Whereabouts::INSIDE}));
-}
-
-TEST(Region, MirrorImageBelongsToTheRegion) {
-  Shape s;
-  s.ISYMX = -1;
-  s.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
-  s.internal = {{-0.5, 0.5}, {-1.5, 0.5}};
-  EXPECT_EQ(whereabouts_of(s), (std::vector{Whereabouts::INSIDE, Whereabouts::OUTSIDE}));
+TEST(Region, InternalPointsAreInsideOutsideOrOnTheBoundary) {
+  Shape ring = annulus(), square, body, half;
+  ring.internal = {{1.5, 0.0}, {0.0, 0.2}, {3.0, 3.0}, {-1.9, 0.0}};
+  square.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}}};
+  square.internal = {{0.5, 0.0}, {1.0, 1.0}, {0.5, 0.5}};
+  body.boundaries = {circle(1.0, 12, false)};  // clockwise: the region is outside it
+  body.internal = {{0.0, 0.0}, {5.0, 0.0}};
+  half.ISYMX = -1;  // the mirror image belongs to the region
+  half.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
+  half.internal = {{-0.5, 0.5}, {-1.5, 0.5}};
+  const std::pair<Shape, std::vector<plot::Whereabouts>> cases[] = {
+      {ring, {INSIDE, OUTSIDE, OUTSIDE, INSIDE}},
+      {square, {ON_BOUNDARY, ON_BOUNDARY, INSIDE}},
+      {body, {OUTSIDE, INSIDE}},
+      {half, {INSIDE, OUTSIDE}},
+  };
+  for (const auto& [shape, expected] : cases)
+    EXPECT_EQ(plot::examine(problem_of(shape)).whereabouts, expected) << input_text(shape);
 }
 
 TEST(Region, WarningsListThePointsByNumber) {

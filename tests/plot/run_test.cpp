@@ -56,63 +56,58 @@ Outcome run(const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
-TEST(Run, WritesThePictureAndSaysWhere) {
-  const e2e::Folder folder;
-  const std::string input = (folder.path() / "ring.in").string();
-  folder.write("ring.in", plot_test::input_text(plot_test::annulus(true)));
-  const Outcome o = run({input});
+// A folder holding the annulus as ring.in.
+class Run : public ::testing::Test {
+ protected:
+  void SetUp() override { folder_.write("ring.in", plot_test::input_text(plot_test::annulus())); }
+  std::string at(const std::string& name) const { return (folder_.path() / name).string(); }
+  e2e::Folder folder_;
+};
+
+TEST_F(Run, WritesThePictureAndSaysWhere) {
+  folder_.write("hole.in", plot_test::input_text(plot_test::annulus(true)));
+  const Outcome o = run({at("hole.in")});
   EXPECT_EQ(o.status, plot::kExitDrawn);
-  const std::string picture = (folder.path() / "ring.svg").string();
-  EXPECT_EQ(o.out, "velda-plot: wrote " + picture + "\n");
+  EXPECT_EQ(o.out, "velda-plot: wrote " + at("hole.svg") + "\n");
   EXPECT_EQ(o.err.rfind("velda-plot: warning: Boundary 2 lies inside boundary 1", 0), 0u) << o.err;
-  EXPECT_EQ(plot_test::xml_fault(folder.read("ring.svg")), "");
+  EXPECT_EQ(plot_test::xml_fault(folder_.read("hole.svg")), "");
 }
 
-TEST(Run, UnreadableFilesEndTheRunWithAMessage) {
-  const e2e::Folder folder;
-  const std::string input = (folder.path() / "ring.in").string();
-  folder.write("ring.in", plot_test::input_text(plot_test::annulus()));
-  folder.write("bad.in", "TITLE\n0 0 4 0 1 5\n0 0 1 0 1 x\n");
-  folder.write("long.in", "TITLE\n0 0 1 0 1 2\n-1e308 0 1e308 0\n0 0.0\n");
-  folder.write("wide.in", "TITLE\n0 0 1 2 1 2\n0 0 1 0\n0 0.0\n-1e308 0 1e308 0\n");
-  const std::string bad = (folder.path() / "bad.in").string();
-  const std::string missing = (folder.path() / "missing.out").string();
+// Each names the file and what is wrong with it; the input step's own stops
+// are repeated as it gave them.
+TEST_F(Run, UnreadableOrRefusedFilesEndTheRunWithAMessage) {
+  const std::pair<const char*, std::string> inputs[] = {
+      {"bad.in", "TITLE\n0 0 4 0 1 5\n0 0 1 0 1 x\n"},
+      {"long.in", "TITLE\n0 0 1 0 1 2\n-1e308 0 1e308 0\n0 0.0\n"},
+      {"wide.in", "TITLE\n0 0 1 2 1 2\n0 0 1 0\n0 0.0\n-1e308 0 1e308 0\n"},
+      {"big.in", "TITLE\n0 0 1700 0 1 1701\n"},
+      {"code.in", "TITLE\n0 0 4 0 1 5\n0 0 1 0 1 1 0 1 0 0\n0 0.0\n7 1.0\n"}};
+  for (const auto& [name, text] : inputs) folder_.write(name, text);
   const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{(folder.path() / "none.in").string()}, "velda-plot: cannot open the input file"},
-      {{folder.path().string()},
-       "velda-plot: cannot read the input file '" + folder.path().string() + "': it is a folder"},
-      {{bad}, "velda-plot: cannot read the input file '" + bad + "': \"x\" in line 3"},
-      {{input, missing}, "velda-plot: cannot open the report '" + missing + "'"},
-      {{input, input, "-o", (folder.path() / "x.svg").string()},
-       "velda-plot: the report '" + input + "' holds no table of boundary nodes"},
-      {{(folder.path() / "long.in").string()},
-       "velda-plot: element 1 of boundary 1 has coordinates too large to draw"},
-      {{(folder.path() / "wide.in").string()},
-       "velda-plot: the problem's coordinates span too small or too large a range to draw"},
-      {{input, "-o", (folder.path() / "no" / "x.svg").string()},
-       "velda-plot: cannot create the picture"},
+      {{at("none.in")}, "cannot open the input file"},
+      {{at("")}, "cannot read the input file '" + at("") + "': it is a folder"},
+      {{at("bad.in")}, "cannot read the input file '" + at("bad.in") + "': \"x\" in line 3"},
+      {{at("ring.in"), at("none.out")}, "cannot open the report '" + at("none.out") + "'"},
+      {{at("ring.in"), at("ring.in"), "-o", at("x.svg")},
+       "the report '" + at("ring.in") + "' holds no table of boundary nodes"},
+      {{at("long.in")}, "element 1 of boundary 1 has coordinates too large to draw"},
+      {{at("wide.in")}, "the problem's coordinates span too small or too large a range to draw"},
+      {{at("ring.in"), "-o", at("no/x.svg")}, "cannot create the picture"},
+      {{at("big.in")},
+       "the input file '" + at("big.in") +
+           "' is refused: TOO MANY ELEMENTS :1700/1600 (maximum)\n"},
+      {{at("code.in")},
+       "the input file '" + at("code.in") + "' is refused: UNKNOWN CODE AT I=   2 KODE =   7\n"},
   };
   for (const auto& [args, message] : cases) {
     const Outcome o = run(args);
     EXPECT_EQ(o.status, plot::kExitRefused) << message;
-    EXPECT_EQ(o.err.rfind(message, 0), 0u) << o.err;
+    EXPECT_EQ(o.err.rfind("velda-plot: " + message, 0), 0u) << o.err;
     EXPECT_EQ(o.out, "");
   }
 }
 
-TEST(Run, RefusedInputSaysWhatTheInputStepSaid) {
-  const e2e::Folder folder;
-  folder.write("big.in", "TITLE\n0 0 1700 0 1 1701\n");
-  folder.write("code.in", "TITLE\n0 0 4 0 1 5\n0 0 1 0 1 1 0 1 0 0\n0 0.0\n7 1.0\n");
-  EXPECT_EQ(run({(folder.path() / "big.in").string()}).err,
-            "velda-plot: the input file '" + (folder.path() / "big.in").string() +
-                "' is refused: TOO MANY ELEMENTS :1700/1600 (maximum)\n");
-  EXPECT_EQ(run({(folder.path() / "code.in").string()}).err,
-            "velda-plot: the input file '" + (folder.path() / "code.in").string() +
-                "' is refused: UNKNOWN CODE AT I=   2 KODE =   7\n");
-}
-
-TEST(Run, HelpAndUsage) {
+TEST(RunHelp, HelpAndUsage) {
   const Outcome help = run({"--help"});
   EXPECT_EQ(help.status, plot::kExitDrawn);
   EXPECT_EQ(help.out.rfind("Usage: velda-plot INPUT [REPORT] [-o PICTURE.svg]", 0), 0u);

@@ -22,9 +22,4 @@ TEST(Thinning, KeepsOnePointPerOccupiedCellNearestItsCentre) {
   }
 }
 
-TEST(Thinning, SparsePointsAreAllKept) {
-  const std::vector<plot::Point> points{{0, 0}, {50, 0}, {-50, 20}};
-  EXPECT_EQ(plot::thin_out(points, 10.0), (std::vector<std::size_t>{0, 1, 2}));
-}
-
 }  // namespace

@@ -12,137 +12,89 @@ bool name_char(char c) {
          c == '.';
 }
 
-class Checker {
- public:
-  explicit Checker(std::string_view d) : d_(d) {}
-
-  std::string run() {
-    skip_prolog();
-    while (at_ < d_.size()) {
-      if (d_[at_] == '<') {
-        if (!tag()) return fault_;
-      } else if (!text()) {
-        return fault_;
-      }
-    }
-    if (!open_.empty()) return "<" + open_.back() + "> is never closed";
-    if (roots_ != 1) return std::to_string(roots_) + " root elements";
-    return {};
+// Whether some '&' in s does not start &amp; &lt; &gt; &quot; &apos; or &#...;.
+bool bare_ampersand(std::string_view s) {
+  static const std::set<std::string_view> named{"amp", "lt", "gt", "quot", "apos"};
+  for (auto at = s.find('&'); at != s.npos; at = s.find('&', at + 1)) {
+    const auto end = s.find(';', at);
+    const std::string_view ref = s.substr(at + 1, end - at - 1);
+    if (end == s.npos || !(named.contains(ref) || (ref.size() > 1 && ref[0] == '#'))) return true;
   }
+  return false;
+}
 
- private:
-  bool fail(const std::string& why) {
-    fault_ = why + " at byte " + std::to_string(at_);
-    return false;
+// What is wrong with the inside of a tag, <...>: its name, then attributes
+// name="value" or name='value', each name once, no '<' or bare '&' in a value.
+std::string tag_fault(std::string_view tag, std::string_view& name) {
+  std::size_t at = 0;
+  while (at < tag.size() && name_char(tag[at])) ++at;
+  name = tag.substr(0, at);
+  if (name.empty()) return "'<' without a tag name";
+  std::set<std::string_view> names;
+  for (;;) {
+    while (at < tag.size() && std::isspace(static_cast<unsigned char>(tag[at]))) ++at;
+    if (at == tag.size()) return "";
+    const std::size_t start = at;
+    while (at < tag.size() && name_char(tag[at])) ++at;
+    const std::string_view attribute = tag.substr(start, at - start);
+    if (attribute.empty() || tag.substr(at, 1) != "=")
+      return "a bad attribute in <" + std::string(name) + ">";
+    if (!names.insert(attribute).second) return "attribute " + std::string(attribute) + " twice";
+    const char quote = tag.size() > at + 1 ? tag[at + 1] : ' ';
+    const std::size_t end = tag.find(quote, at + 2);
+    if ((quote != '"' && quote != '\'') || end == tag.npos) return "an unquoted attribute";
+    const std::string_view value = tag.substr(at + 2, end - at - 2);
+    if (value.find('<') != value.npos || bare_ampersand(value)) return "'<' or '&' in an attribute";
+    at = end + 1;
   }
-
-  void skip_prolog() {
-    if (d_.substr(0, 5) == "<?xml") at_ = d_.find("?>") + 2;
-  }
-
-  std::string name() {
-    const std::size_t start = at_;
-    while (at_ < d_.size() && name_char(d_[at_])) ++at_;
-    return std::string(d_.substr(start, at_ - start));
-  }
-
-  void blanks() {
-    while (at_ < d_.size() && std::isspace(static_cast<unsigned char>(d_[at_]))) ++at_;
-  }
-
-  // &amp; &lt; &gt; &quot; &apos; &#n; &#xh;
-  bool reference() {
-    const std::size_t end = d_.find(';', at_);
-    if (end == std::string_view::npos) return fail("unterminated reference");
-    const std::string_view ref = d_.substr(at_ + 1, end - at_ - 1);
-    static const std::set<std::string_view> named{"amp", "lt", "gt", "quot", "apos"};
-    if (!named.count(ref) && !(ref.size() > 1 && ref[0] == '#')) return fail("unknown reference");
-    at_ = end + 1;
-    return true;
-  }
-
-  bool text() {
-    if (open_.empty() && !std::isspace(static_cast<unsigned char>(d_[at_])))
-      return fail("text outside the root element");
-    if (d_[at_] == '&') return reference();
-    if (d_[at_] == '>') return fail("bare '>'");
-    ++at_;
-    return true;
-  }
-
-  bool attribute_value() {
-    const char quote = d_[at_];
-    if (quote != '"' && quote != '\'') return fail("unquoted attribute");
-    ++at_;
-    while (at_ < d_.size() && d_[at_] != quote) {
-      if (d_[at_] == '<') return fail("'<' in an attribute");
-      if (d_[at_] == '&') {
-        if (!reference()) return false;
-      } else {
-        ++at_;
-      }
-    }
-    if (at_ == d_.size()) return fail("unterminated attribute");
-    ++at_;
-    return true;
-  }
-
-  bool tag() {
-    ++at_;
-    const bool closing = at_ < d_.size() && d_[at_] == '/';
-    if (closing) ++at_;
-    const std::string tag_name = name();
-    if (tag_name.empty()) return fail("'<' without a tag name");
-    if (closing) {
-      blanks();
-      if (open_.empty() || open_.back() != tag_name || d_[at_] != '>')
-        return fail("</" + tag_name + "> does not close the open element");
-      open_.pop_back();
-      ++at_;
-      return true;
-    }
-    std::set<std::string> names;
-    for (;;) {
-      blanks();
-      if (at_ >= d_.size()) return fail("unterminated tag");
-      if (d_[at_] == '>' || d_.substr(at_, 2) == "/>") break;
-      const std::string attribute = name();
-      if (attribute.empty()) return fail("bad attribute name");
-      if (!names.insert(attribute).second) return fail("attribute " + attribute + " twice");
-      blanks();
-      if (at_ >= d_.size() || d_[at_] != '=') return fail("attribute without a value");
-      ++at_;
-      blanks();
-      if (!attribute_value()) return false;
-    }
-    if (open_.empty()) ++roots_;
-    if (d_[at_] == '>') {
-      open_.push_back(tag_name);
-      ++at_;
-    } else {
-      at_ += 2;
-    }
-    return true;
-  }
-
-  std::string_view d_;
-  std::size_t at_ = 0;
-  std::vector<std::string> open_;
-  int roots_ = 0;
-  std::string fault_;
-};
+}
 
 }  // namespace
 
-std::string xml_fault(std::string_view document) { return Checker(document).run(); }
+std::string xml_fault(std::string_view d) {
+  if (d.starts_with("<?xml")) d.remove_prefix(d.find("?>") + 2);
+  std::vector<std::string_view> open;
+  int roots = 0;
+  for (std::size_t at = 0; at < d.size();) {
+    const std::size_t lt = std::min(d.find('<', at), d.size());
+    const std::string_view text = d.substr(at, lt - at);
+    if (open.empty() && text.find_first_not_of(" \t\r\n") != text.npos)
+      return "text outside the root element";
+    if (text.find('>') != text.npos || bare_ampersand(text)) return "a bare '>' or '&' in text";
+    if (lt == d.size()) break;
+    std::size_t gt = lt + 1;  // the first '>' outside quotes
+    for (char quote = 0; gt < d.size() && (quote != 0 || d[gt] != '>'); ++gt) {
+      if (quote == 0 && (d[gt] == '"' || d[gt] == '\''))
+        quote = d[gt];
+      else if (d[gt] == quote)
+        quote = 0;
+    }
+    if (gt == d.size()) return "an unterminated tag";
+    std::string_view tag = d.substr(lt + 1, gt - lt - 1), name;
+    const bool closing = tag.starts_with('/'), empty = tag.ends_with('/');
+    if (closing) tag.remove_prefix(1);
+    if (empty) tag.remove_suffix(1);
+    if (std::string fault = tag_fault(tag, name); !fault.empty()) return fault;
+    if (closing) {
+      if (open.empty() || open.back() != name ||
+          tag.substr(name.size()).find_first_not_of(" \t\r\n") != tag.npos)
+        return "</" + std::string(name) + "> closes nothing open";
+      open.pop_back();
+    } else {
+      roots += open.empty();
+      if (!empty) open.push_back(name);
+    }
+    at = gt + 1;
+  }
+  if (!open.empty()) return "<" + std::string(open.back()) + "> is never closed";
+  return roots == 1 ? "" : std::to_string(roots) + " root elements";
+}
 
 int count_elements(std::string_view document, std::string_view tag) {
   int n = 0;
-  std::string start = "<";
-  start += tag;
-  for (auto at = document.find(start); at != std::string_view::npos;
-       at = document.find(start, at + 1))
-    if (!name_char(document[at + start.size()])) ++n;
+  const std::string start = "<" + std::string(tag);
+  for (auto at = document.find(start); at != document.npos; at = document.find(start, at + 1))
+    n += !name_char(document[at + start.size()]);
   return n;
 }
 
