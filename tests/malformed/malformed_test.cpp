@@ -65,6 +65,9 @@ const Case kCorpus[] = {
     // Values that are not numbers of their kind, or out of their range.
     {"counts_real_for_integer.in", kFailed, "\"4.0\" in line 2 is not an integer"},
     {"counts_word.in", kFailed, "\"four\" in line 2 is not an integer"},
+    {"counts_two_signs.in", kFailed, "\"--4\" in line 2 is not an integer"},
+    // A slash does not end the record early: it is part of the value.
+    {"counts_slash.in", kFailed, "\"1/\" in line 2 is not an integer"},
     {"count_beyond_integer_range.in", kFailed,
      "\"4294967300\" in line 2 is out of the range of integers"},
     {"leading_comma.in", kFailed, "empty value in line 2 where an integer was expected"},

@@ -41,21 +41,4 @@ TEST(CarriageControl, SpacesEachRecordByItsFirstCharacter) {
         << (c.first ? c.first : "(none)") << " / " << c.second;
 }
 
-// A record's line stays open until the next record, a line() or close()
-// ends it: the console shows "Now Solving" before the solution is done.
-TEST(CarriageControl, ALineStaysPendingUntilTheNextLineOrTheClose) {
-  std::ostringstream sink;
-  textio::OutputChannel channel;
-  channel.connect(sink, 0, {});
-  EXPECT_FALSE(channel.line_pending());
-  channel.record(" Now Solving");
-  EXPECT_EQ(sink.str(), "Now Solving");
-  EXPECT_TRUE(channel.line_pending());
-  channel.line("Stop - Program terminated.");
-  EXPECT_FALSE(channel.line_pending());
-  channel.record(" A");
-  channel.close();
-  EXPECT_EQ(sink.str(), "Now Solving\r\nStop - Program terminated.\r\nA\r\n");
-}
-
 }  // namespace
