@@ -61,18 +61,4 @@ TEST(Crossings, AreFoundWhereElementsCrossOrOverlapAndNotWhereTheyOnlyTouch) {
   EXPECT_EQ(warnings[0].text.rfind("Elements cross", 0), 0u);
 }
 
-TEST(Crossings, WarningNamesTheElementsAndCountsTheRest) {
-  std::vector<plot::Crossing> many(6, {3, 9, false, false, {0.5, 0.25}});
-  many[1].b_mirrored = true;
-  const auto warnings = plot::crossing_warnings(many);
-  ASSERT_EQ(warnings.size(), 1u);
-  EXPECT_EQ(warnings[0].text,
-            "Elements cross each other in 6 places: elements 3 and 9 at (0.5, 0.25); 3 and the "
-            "mirror image of 9 at (0.5, 0.25); 3 and 9 at (0.5, 0.25); 3 and 9 at (0.5, 0.25) "
-            "(and 2 more). Boundaries must not cross; each element needs the region on one side "
-            "only.");
-  EXPECT_EQ(warnings[0].marks.size(), 6u);
-  EXPECT_TRUE(plot::crossing_warnings({}).empty());
-}
-
 }  // namespace

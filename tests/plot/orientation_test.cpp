@@ -56,8 +56,9 @@ TEST(Orientation, LoopsRunningAgainstTheirNestingAreReported) {
   for (const auto& c : cases) {
     const auto warnings = orientation_of(c.shape);
     ASSERT_EQ(warnings.size(), c.warning ? 1u : 0u) << c.what;
-    if (c.warning)
+    if (c.warning) {
       EXPECT_NE(warnings[0].text.find(c.warning), std::string::npos) << warnings[0].text;
+    }
   }
   EXPECT_EQ(orientation_of(annulus(true))[0].outline.size(), 8u);  // the hole is highlighted
 }
@@ -69,17 +70,6 @@ TEST(Orientation, OpenBoundaryIsReportedWithItsEnds) {
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0].text.rfind("Boundary 1 does not close: from (0, 0) to (1, 1)", 0), 0u);
   EXPECT_EQ(warnings[0].marks.size(), 2u);
-}
-
-TEST(Loops, SignedAreaAndWindingFollowTheSenseOfRotation) {
-  const std::vector<plot::Point> square{{0, 0}, {2, 0}, {2, 2}, {0, 2}};
-  const std::vector<plot::Point> clockwise{square.rbegin(), square.rend()};
-  EXPECT_DOUBLE_EQ(plot::twice_signed_area(square), 8.0);
-  EXPECT_DOUBLE_EQ(plot::twice_signed_area(clockwise), -8.0);
-  EXPECT_EQ(plot::winding_number({1, 1}, square), 1);
-  EXPECT_EQ(plot::winding_number({1, 1}, clockwise), -1);
-  EXPECT_EQ(plot::winding_number({3, 1}, square), 0);
-  EXPECT_EQ(plot::winding_number({1, 3}, square), 0);
 }
 
 }  // namespace

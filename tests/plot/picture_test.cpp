@@ -104,10 +104,4 @@ TEST(SvgWriter, NumbersAreShortAndAlwaysFinite) {
   EXPECT_THROW(plot::number(std::numeric_limits<double>::infinity()), plot::PlotError);
 }
 
-TEST(SvgWriter, TextIsEscapedForXml) {
-  EXPECT_EQ(plot::escaped("a<b>&\"c\""), "a&lt;b&gt;&amp;&quot;c&quot;");
-  EXPECT_EQ(plot::escaped("\x01x\x7f\xC3\xA9\xFF"), "?x\x7f\xC3\xA9?");
-  EXPECT_EQ(plot::escaped("\xE2\x82"), "??");  // a cut sequence
-}
-
 }  // namespace

@@ -31,15 +31,4 @@ TEST(Region, InternalPointsAreInsideOutsideOrOnTheBoundary) {
     EXPECT_EQ(plot::examine(problem_of(shape)).whereabouts, expected) << input_text(shape);
 }
 
-TEST(Region, WarningsListThePointsByNumber) {
-  Shape s = annulus();
-  s.internal = {{1.5, 0.0}, {0.0, 0.2}, {3.0, 3.0}, {2.0, 0.0}};
-  const auto warnings = plot::examine(problem_of(s)).warnings;
-  ASSERT_EQ(warnings.size(), 2u);
-  EXPECT_EQ(warnings[0].text,
-            "2 internal points lie outside the region: 2 at (0, 0.2); 3 at (3, 3). The values "
-            "computed there do not belong to the problem.");
-  EXPECT_EQ(warnings[1].text.rfind("Internal point 4 at (2, 0) lies on the boundary.", 0), 0u);
-}
-
 }  // namespace
