@@ -15,12 +15,8 @@ namespace {
 TEST(GEOM, ElementsRunOnAcrossClosedSinglePointAndOpenBoundaries) {
   const std::vector<Point> P = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0},
                                 {5, 5}, {6, 5}, {6, 7}, {5, 8}};
-  auto v = std::make_unique<Velda>();
-  add_boundary(*v, {P.begin(), P.begin() + 5});
-  add_boundary(*v, {{9, 9}});
-  add_boundary(*v, {P.begin() + 5, P.end()});
+  const auto v = geometry({{P.begin(), P.begin() + 5}, {{9, 9}}, {P.begin() + 5, P.end()}});
   ASSERT_EQ(v->NELEM, 7);
-  GEOM(*v);
   const int start[] = {0, 1, 2, 3, 5, 6, 7};
   for (int J = 1; J <= 7; ++J) {
     SCOPED_TRACE(J);
@@ -35,10 +31,7 @@ TEST(GEOM, ElementsRunOnAcrossClosedSinglePointAndOpenBoundaries) {
 // A 3-4-5 triangle: the lengths and tangents are exact ratios.
 TEST(GEOM, NodesLengthsAndTangentsAndTheirReversal) {
   const std::vector<Point> triangle = {{0, 0}, {3, 0}, {3, 4}, {0, 0}};
-  auto v = std::make_unique<Velda>();
-  add_boundary(*v, triangle);
-  add_boundary(*v, {triangle.rbegin(), triangle.rend()});
-  GEOM(*v);
+  const auto v = geometry({triangle, {triangle.rbegin(), triangle.rend()}});
   const double length[] = {3, 4, 5};
   const double tx[] = {1, 0, -0.6}, ty[] = {0, 1, -0.8};
   for (int J = 1; J <= 3; ++J) {

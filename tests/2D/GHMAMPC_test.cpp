@@ -18,9 +18,7 @@ namespace {
 // y = 0, 9..16 on x = 1, 17..24 on y = 1, 25..32 on x = 0. The elements at the
 // corners, where the two kinds of condition meet, come out about 5 % off.
 TEST(GHMAMPC, SquareBetweenTwoPotentialsCarriesAUniformField) {
-  auto v = std::make_unique<Velda>();
-  add_boundary(*v, rectangle(0, 0, 1, 1, 8));
-  GEOM(*v);
+  const auto v = geometry({rectangle(0, 0, 1, 1, 8)});
   auto zero = [](double, double) { return 0.0; };
   prescribe(*v, 1, 8, 1, zero);
   prescribe(*v, 9, 16, 0, [](double, double) { return 1.0; });
@@ -37,8 +35,7 @@ TEST(GHMAMPC, SquareBetweenTwoPotentialsCarriesAUniformField) {
 
 TEST(GHMAMPC, DielectricCylinderTakesTheReducedField) {
   constexpr double EPS = 3;
-  auto v = std::make_unique<Velda>();
-  dielectric_cylinder(*v, EPS);
+  const auto v = dielectric_cylinder(EPS);
   ASSERT_EQ(solve(*v), 0);
   for (int J = 25; J <= 56; ++J) {
     EXPECT_NEAR(v->POTB(J), 2 * v->XN(J) / (1 + EPS), 0.002) << J;
@@ -56,10 +53,9 @@ TEST(GHMAMPC, DegenerateCodesGiveTheSystemOfTheSimplerOne) {
   } cases[] = {{4, 2, 0, 0.7}, {9, 3, 1, 0.0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
-    auto a = std::make_unique<Velda>(), b = std::make_unique<Velda>();
+    const std::vector<Point> rectangle = polyline({{0, 0}, {2, 0}, {2, 1}, {0, 1}, {0, 0}}, 3);
+    const auto a = geometry({rectangle}), b = geometry({rectangle});
     for (Velda* v : {a.get(), b.get()}) {
-      add_boundary(*v, polyline({{0, 0}, {2, 0}, {2, 1}, {0, 1}, {0, 0}}, 3));
-      GEOM(*v);
       prescribe(*v, 1, 6, 1, [](double x, double) { return 0.1 * x; });
       prescribe(*v, 7, 12, 0, [](double x, double y) { return x + y; });
       v->POTB(c.node) = c.value;
@@ -120,16 +116,14 @@ TEST(GHMAMPC, SymmetricAndAntisymmetricHalvesSolveAsTheFullGeometry) {
                                      ? polyline({{1, 0}, {1, 1}, {0, 1}}, 8)
                                  : c.ISYMX != 0 ? polyline({{0, -1}, {1, -1}, {1, 1}, {0, 1}}, 8)
                                                 : polyline({{1, 0}, {1, 1}, {-1, 1}, {-1, 0}}, 8);
-    auto reduced = std::make_unique<Velda>(), full = std::make_unique<Velda>();
-    add_boundary(*reduced, R);
-    add_boundary(*full, R);
-    if (c.ISYMX != 0) add_boundary(*full, mirrored(R, true));
-    if (c.ISYMY != 0) add_boundary(*full, mirrored(R, false));
-    if (c.ISYMX != 0 && c.ISYMY != 0) add_boundary(*full, mirrored(mirrored(R, true), false));
+    std::vector<std::vector<Point>> whole{R};
+    if (c.ISYMX != 0) whole.push_back(mirrored(R, true));
+    if (c.ISYMY != 0) whole.push_back(mirrored(R, false));
+    if (c.ISYMX != 0 && c.ISYMY != 0) whole.push_back(mirrored(mirrored(R, true), false));
+    const auto reduced = geometry({R}), full = geometry(whole);
     reduced->ISYMX = c.ISYMX;
     reduced->ISYMY = c.ISYMY;
     for (Velda* v : {reduced.get(), full.get()}) {
-      GEOM(*v);
       square_conditions(*v, c);
       ASSERT_EQ(solve(*v), 0);
     }
@@ -152,11 +146,9 @@ TEST(GHMAMPC, SymmetricAndAntisymmetricHalvesSolveAsTheFullGeometry) {
 // mirror of a plate node is the node itself, so the mirrored element is taken
 // at its own node too and adds the same G and no H.
 TEST(GHMAMPC, NodeOnTheSymmetryAxisTakesItsMirrorAsItself) {
-  auto v = std::make_unique<Velda>();
-  add_boundary(*v, polyline({{0, -1}, {1, -1}, {1, 1}, {0, 1}}, 2));
-  add_boundary(*v, polyline({{0, -0.5}, {0, 0.5}}, 2));
+  const auto v = geometry(
+      {polyline({{0, -1}, {1, -1}, {1, 1}, {0, 1}}, 2), polyline({{0, -0.5}, {0, 0.5}}, 2)});
   v->ISYMX = 1;
-  GEOM(*v);
   const int N = v->NELEM;
   prescribe(*v, 1, N - 1, 0, [](double, double y) { return y; });
   prescribe(*v, N, N, 1, [](double, double) { return 0.0; });

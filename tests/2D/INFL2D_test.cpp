@@ -16,11 +16,8 @@ constexpr double PI = std::numbers::pi;
 
 // One element from a to b, and its G and H at (x, y).
 struct OneElement {
-  std::unique_ptr<Velda> v = std::make_unique<Velda>();
-  OneElement(Point a, Point b) {
-    add_boundary(*v, {a, b});
-    GEOM(*v);
-  }
+  std::unique_ptr<Velda> v;
+  OneElement(Point a, Point b) : v(geometry({{a, b}})) {}
   void at(double x, double y, double& G, double& H) const { INFL2D(*v, x, y, 1, G, H); }
 };
 
@@ -119,9 +116,7 @@ TEST(INFL2D, ReversingTheElementKeepsGAndNegatesH) {
 // H is the turn of the boundary seen from the point: a half turn at a node
 // on a straight side, a whole one inside, none outside.
 TEST(INFL2D, HOverAClosedBoundaryIsTheAngleSeen) {
-  auto v = std::make_unique<Velda>();
-  add_boundary(*v, polyline({{0, 0}, {4, -1}, {5, 2}, {2, 1}, {1, 3}, {0, 0}}, 5));
-  GEOM(*v);
+  const auto v = geometry({polyline({{0, 0}, {4, -1}, {5, 2}, {2, 1}, {1, 3}, {0, 0}}, 5)});
   auto turn = [&](double x, double y) {
     double sum = 0, G, H;
     for (int J = 1; J <= v->NELEM; ++J) INFL2D(*v, x, y, J, G, H), sum += H;

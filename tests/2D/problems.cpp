@@ -9,8 +9,23 @@
 namespace velda::test {
 
 namespace {
+
 constexpr double PIVOT_TOLERANCE = 1.0E-5;  // the relative pivot tolerance of a run
+
+// Appends a boundary through the points to the point list and counts its
+// elements into NELEM.
+void add_boundary(Velda& v, const std::vector<Point>& points) {
+  int last = v.NBND == 0 ? 0 : v.LASTND(v.NBND);
+  for (const Point& p : points) {
+    ++last;
+    v.XP(last) = p.x;
+    v.YP(last) = p.y;
+  }
+  v.LASTND(++v.NBND) = last;
+  v.NELEM += static_cast<int>(points.size()) - 1;
 }
+
+}  // namespace
 
 std::vector<Point> polyline(const std::vector<Point>& corners, int m) {
   std::vector<Point> points{corners.front()};
@@ -47,15 +62,11 @@ std::vector<Point> mirrored(const std::vector<Point>& points, bool in_x) {
   return image;
 }
 
-void add_boundary(Velda& v, const std::vector<Point>& points) {
-  int last = v.NBND == 0 ? 0 : v.LASTND(v.NBND);
-  for (const Point& p : points) {
-    ++last;
-    v.XP(last) = p.x;
-    v.YP(last) = p.y;
-  }
-  v.LASTND(++v.NBND) = last;
-  v.NELEM += static_cast<int>(points.size()) - 1;
+std::unique_ptr<Velda> geometry(const std::vector<std::vector<Point>>& boundaries) {
+  auto v = std::make_unique<Velda>();
+  for (const auto& points : boundaries) add_boundary(*v, points);
+  GEOM(*v);
+  return v;
 }
 
 void prescribe(Velda& v, int first, int last, int code,
@@ -66,15 +77,14 @@ void prescribe(Velda& v, int first, int last, int code,
   }
 }
 
-void dielectric_cylinder(Velda& v, double EPS) {
-  add_boundary(v, rectangle(-3, -3, 3, 3, 6));
-  add_boundary(v, circle(0, 0, 1, 32, true));
-  GEOM(v);
-  prescribe(v, 1, 24, 0, [EPS](double x, double y) {
+std::unique_ptr<Velda> dielectric_cylinder(double EPS) {
+  auto v = geometry({rectangle(-3, -3, 3, 3, 6), circle(0, 0, 1, 32, true)});
+  prescribe(*v, 1, 24, 0, [EPS](double x, double y) {
     return x * (1 + (1 - EPS) / ((1 + EPS) * (x * x + y * y)));
   });
-  prescribe(v, 25, 56, 3, [](double, double) { return 0.0; });
-  for (int J = 25; J <= 56; ++J) v.BCIMP(J) = EPS;
+  prescribe(*v, 25, 56, 3, [](double, double) { return 0.0; });
+  for (int J = 25; J <= 56; ++J) v->BCIMP(J) = EPS;
+  return v;
 }
 
 int solve(Velda& v) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "2D/VELDA.hpp"
@@ -30,9 +31,8 @@ std::vector<Point> circle(double cx, double cy, double r, int n, bool clockwise)
 // taken in reverse order, so that the region stays on the left.
 std::vector<Point> mirrored(const std::vector<Point>& points, bool in_x);
 
-// Appends a boundary through the points to the point list and counts its
-// elements into NELEM.
-void add_boundary(Velda& v, const std::vector<Point>& points);
+// A problem state with a boundary through each point list, after GEOM.
+std::unique_ptr<Velda> geometry(const std::vector<std::vector<Point>>& boundaries);
 
 // Sets the code of nodes first..last and their value from their position.
 void prescribe(Velda& v, int first, int last, int code,
@@ -43,7 +43,7 @@ void prescribe(Velda& v, int first, int last, int code,
 // per side, at the exact potential x (1 + (1 - EPS)/((1 + EPS) r^2)) (nodes
 // 1..24), and the circle clockwise in 32 interface elements (nodes 25..56).
 // Inside the cylinder the potential is 2x/(1 + EPS).
-void dielectric_cylinder(Velda& v, double EPS);
+std::unique_ptr<Velda> dielectric_cylinder(double EPS);
 
 // GHMAMPC, the solver and REORDER, after GEOM and the boundary conditions;
 // returns the solver status.
