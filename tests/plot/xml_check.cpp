@@ -86,16 +86,8 @@ std::string xml_fault(std::string_view d) {
     }
     at = gt + 1;
   }
-  if (!open.empty()) return "<" + std::string(open.back()) + "> is never closed";
+  if (!open.empty()) return std::string(open.back()).append(" is never closed");
   return roots == 1 ? "" : std::to_string(roots) + " root elements";
-}
-
-int count_elements(std::string_view document, std::string_view tag) {
-  int n = 0;
-  const std::string start = "<" + std::string(tag);
-  for (auto at = document.find(start); at != document.npos; at = document.find(start, at + 1))
-    n += !name_char(document[at + start.size()]);
-  return n;
 }
 
 }  // namespace plot_test

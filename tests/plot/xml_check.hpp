@@ -11,7 +11,4 @@ namespace plot_test {
 
 std::string xml_fault(std::string_view document);
 
-// How many elements of the tag the document holds.
-int count_elements(std::string_view document, std::string_view tag);
-
 }  // namespace plot_test
