@@ -20,10 +20,6 @@ using velda_test::MemoryRun;
 const std::string kStop = "Stop - Program terminated.\r\n";
 const std::string kFatal = "\r\n*** FATAL ERROR ***\r\n";
 
-bool ends_with(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // Whether console or report, past the echoed title (the user's text), show a
 // number that is not finite ("nan", "inf", "-Infinity"...); the words of the
 // program's own records hold neither.
@@ -196,20 +192,20 @@ void expect_ending(const MemoryRun& run, Ending ending, const std::string& text)
   }
   switch (ending) {
     case kSolved:
-      EXPECT_TRUE(ends_with(run.console, "\r\n" + kStop)) << run.console;
+      EXPECT_TRUE(run.console.ends_with("\r\n" + kStop)) << run.console;
       EXPECT_NE(report.find(text), std::string::npos) << report;
       break;
     case kOverCapacity:
     case kRefused:
-      EXPECT_TRUE(ends_with(run.console, "\r\n" + text + kFatal)) << run.console;
+      EXPECT_TRUE(run.console.ends_with("\r\n" + text + kFatal)) << run.console;
       if (ending == kOverCapacity)
         EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 2) << report;  // stars, title
       else
-        EXPECT_TRUE(ends_with(report, "\r\n" + text + "\r\n")) << report;
+        EXPECT_TRUE(report.ends_with("\r\n" + text + "\r\n")) << report;
       break;
     case kJobAborted:
-      EXPECT_TRUE(ends_with(run.console, "\r\n*** JOB ABORTED ***\r\n")) << run.console;
-      EXPECT_TRUE(ends_with(report, "\r\n" + text + "\r\n\r\n")) << report;
+      EXPECT_TRUE(run.console.ends_with("\r\n*** JOB ABORTED ***\r\n")) << run.console;
+      EXPECT_TRUE(report.ends_with("\r\n" + text + "\r\n\r\n")) << report;
       break;
     case kFailed:
       EXPECT_EQ(run.console.find(kStop), std::string::npos);
