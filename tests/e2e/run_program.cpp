@@ -1,13 +1,16 @@
 #include "e2e/run_program.hpp"
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace e2e {
 namespace {
+
+constexpr int kTimeLimitSeconds = 60;  // a run that takes longer has hung, and is killed
 
 // text as one word for the shell, inside single quotes.
 std::string quoted(const std::string& text) {
@@ -53,12 +56,14 @@ bool Folder::exists(const std::string& name) const { return std::filesystem::exi
 Outcome Folder::run(const std::vector<std::string>& args, const std::string& typed) const {
   write(".typed", typed);
   std::string command("cd ");
-  command.append(quoted(path_.string())).append(" && ").append(quoted(VELDA_EXE));
+  command.append(quoted(path_.string())).append(" && timeout -s KILL ");
+  command.append(std::to_string(kTimeLimitSeconds)).append(1, ' ').append(quoted(VELDA_EXE));
   for (const std::string& arg : args) command.append(1, ' ').append(quoted(arg));
   command.append(" < .typed > .stdout 2> .stderr");
   const int raw = std::system(command.c_str());
   Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(".stdout"), read(".stderr")};
-  for (const char* scratch : {".typed", ".stdout", ".stderr"}) std::filesystem::remove(path_ / scratch);
+  for (const char* scratch : {".typed", ".stdout", ".stderr"})
+    std::filesystem::remove(path_ / scratch);
   return outcome;
 }
 

@@ -8,7 +8,7 @@
 namespace e2e {
 
 struct Outcome {
-  int status;
+  int status;         // 128 and above when a signal ended the run: an abort, or the time limit
   std::string out;    // standard output
   std::string error;  // standard error
 };
@@ -26,7 +26,8 @@ class Folder {
   std::string read(const std::string& name) const;
   bool exists(const std::string& name) const;
 
-  // Runs the program here with the arguments, `typed` as its console input.
+  // Runs the program here with the arguments, `typed` as its console input,
+  // killing it when it runs past a time limit.
   Outcome run(const std::vector<std::string>& args, const std::string& typed = {}) const;
 
  private:
