@@ -100,14 +100,6 @@ TEST(DataEcho, ShowsLastNodesOverTwoRecordsAndEachCodesValues) {
       << echo;
 }
 
-TEST(DataEcho, TitleControlCharactersTakeTheirEffect) {
-  std::string input = e2e::source_file("examples/square.in");
-  input[0] = '0';
-  EXPECT_EQ(run_in_memory(input).report.substr(79, 14), "\r\n\r\nQUARE TEST");
-  input[0] = '1';
-  EXPECT_EQ(run_in_memory(input).report.substr(79, 16), "\r\n\f\r \rQUARE TEST");
-}
-
 TEST(InputLimits, CapacitiesThemselvesAreAccepted) {
   // Twenty single-point boundaries and one open line of 1600 elements; an
   // unknown code at the last node ends the run before the solution.
