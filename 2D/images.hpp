@@ -1,0 +1,58 @@
+// The mirror images of a field point under the symmetries of the problem, and
+// the image-weighted influence of one element, shared by GHMAMPC and POTENT.
+//
+// ISYMX = 0 leaves x alone; any other value adds the image x -> -x with that
+// value as its weight (1 symmetric, -1 antisymmetric), and ISYMY likewise for
+// y. The x factor runs outside, the y factor inside, so with both flags set the
+// images are (-x,-y), (-x,y), (x,-y), (x,y), weighted ISYMX*ISYMY, ISYMX,
+// ISYMY, 1. Reflecting the field point instead of the element gives the
+// mirrored element with its mirrored normal: a reflection keeps distances and
+// reverses the direction of travel.
+#pragma once
+
+#include <array>
+
+#include "2D/VELDA.hpp"
+#include "2D/codes.hpp"
+
+namespace velda {
+
+struct Image {
+  double KX, KY;  // factors of x and y, -1 or 1
+  double s;       // weight
+};
+
+struct Images {
+  std::array<Image, 4> image;
+  int count;
+};
+
+inline Images mirror_images(int ISYMX, int ISYMY) {
+  const double factor[2] = {-1.0, 1.0};
+  const int x_weight[2] = {ISYMX, 1};
+  const int y_weight[2] = {ISYMY, 1};
+  Images m{};
+  for (int a = ISYMX != 0 ? 0 : 1; a < 2; ++a) {
+    for (int b = ISYMY != 0 ? 0 : 1; b < 2; ++b) {
+      m.image[m.count++] = {factor[a], factor[b], static_cast<double>(x_weight[a] * y_weight[b])};
+    }
+  }
+  return m;
+}
+
+// Gs <- s G + Gs and Hs <- s H + Hs over the images of (X, Y), G and H the
+// influence of element J. An interface element (code 3) has the medium beyond
+// it weigh its double layer: its H enters as (1 - EPS) H.
+inline void add_images(const Velda& v, const Images& m, double X, double Y, int J, double& Gs,
+                       double& Hs) {
+  for (int k = 0; k < m.count; ++k) {
+    const Image& im = m.image[k];
+    double G, H;
+    INFL2D(v, im.KX * X, im.KY * Y, J, G, H);
+    if (v.KBC(J) == KBC_INTERFACE) H = (1.0 - v.BCIMP(J)) * H;
+    Gs = im.s * G + Gs;
+    Hs = im.s * H + Hs;
+  }
+}
+
+}  // namespace velda
