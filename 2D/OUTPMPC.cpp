@@ -39,7 +39,7 @@ void write_internal_points(const Velda& v, textio::OutputChannel& report) {
 
 }  // namespace
 
-void OUTPMPC(Velda& v, textio::Units& u) {
+void OUTPMPC(const Velda& v, textio::Units& u) {
   write_nodes(v, u.report);
   write_internal_points(v, u.report);
   textio::write(u.report, kSeparator);

@@ -92,7 +92,7 @@ void GEOM(Velda& v);
 void GHMAMPC(Velda& v);
 void REORDER(Velda& v);
 void INTEMPC(Velda& v);
-void OUTPMPC(Velda& v, textio::Units& u);
+void OUTPMPC(const Velda& v, textio::Units& u);
 void CURRENT(Velda& v, textio::Units& u);
 
 // The influence of element J on the field point (X, Y).

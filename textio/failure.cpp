@@ -62,10 +62,10 @@ Failure::Failure(Statement statement, std::string channel, std::string reason,
       traceback_(active_routines.begin(), active_routines.begin() + depth) {}
 
 std::string Failure::report() const {
-  const StatementText statement = text_of(statement_);
+  const StatementText failing = text_of(statement_);
   std::string text = "\r\n";
   text += file_ + ":" + std::to_string(line_) + ": run-time error " +
-          std::to_string(statement.code) + ": " + statement.name + "(" + channel_ + ")\r\n";
+          std::to_string(failing.code) + ": " + failing.name + "(" + channel_ + ")\r\n";
   text += "- " + reason_ + "\r\n";
   text += "Execution traceback:\r\n";
   for (auto routine = traceback_.rbegin(); routine != traceback_.rend(); ++routine)

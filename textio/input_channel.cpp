@@ -6,7 +6,7 @@
 
 namespace textio {
 
-void InputChannel::connect(std::istream& source, int unit, std::string name) {
+void InputChannel::connect(std::istream& source, int unit, const std::string& name) {
   source_ = &source;
   unit_ = unit;
   name_ = channel_name(unit, name);

@@ -11,7 +11,7 @@ class InputChannel {
  public:
   // unit is 0 for the console, whose name is ignored; otherwise name is the
   // file's.
-  void connect(std::istream& source, int unit, std::string name);
+  void connect(std::istream& source, int unit, const std::string& name);
   bool connected() const { return source_ != nullptr; }
   void close() { source_ = nullptr; }
 

@@ -1,6 +1,6 @@
 #include "textio/layout.hpp"
 
-#include <cassert>
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
@@ -126,9 +126,9 @@ class Parser {
 };
 
 bool any_value_item(const std::vector<Item>& items) {
-  for (const Item& item : items)
-    if (item.takes_value() || (item.kind == Item::kGroup && any_value_item(item.items))) return true;
-  return false;
+  return std::any_of(items.begin(), items.end(), [](const Item& item) {
+    return item.takes_value() || (item.kind == Item::kGroup && any_value_item(item.items));
+  });
 }
 
 // One write statement: walks the layout, consuming values, and collects the

@@ -24,7 +24,7 @@ std::string_view spacing(char control, bool pending) {
 
 }  // namespace
 
-void OutputChannel::connect(std::ostream& sink, int unit, std::string name) {
+void OutputChannel::connect(std::ostream& sink, int unit, const std::string& name) {
   sink_ = &sink;
   unit_ = unit;
   name_ = channel_name(unit, name);

@@ -11,7 +11,7 @@ class OutputChannel {
  public:
   // unit is 0 for the console, whose name is ignored; otherwise name is the
   // file's.
-  void connect(std::ostream& sink, int unit, std::string name);
+  void connect(std::ostream& sink, int unit, const std::string& name);
   bool connected() const { return sink_ != nullptr; }
 
   // Writes one record: its first character selects the spacing in front of

@@ -134,7 +134,7 @@ TEST(InputLimits, CapacitiesThemselvesAreAccepted) {
   // Twenty single-point boundaries and one open line of 1600 elements; an
   // unknown code at the last node ends the run before the solution.
   std::string input = " FULL\n0 0 1600 5000 21";
-  for (int b = 1; b <= 20; ++b) input += " " + std::to_string(b);
+  for (int b = 1; b <= 20; ++b) input.append(1, ' ').append(std::to_string(b));
   input += " 1621\n";
   for (int p = 1; p <= 1621; ++p) input += std::to_string(p) + " 0 ";
   input += "\n";
