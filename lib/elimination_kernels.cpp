@@ -13,8 +13,8 @@
 namespace lib {
 namespace {
 
-constexpr int kLanes = 8;                   // doubles in a 512-bit register
-constexpr int kTileRows = 2 * kLanes;        // rows of an update_block tile
+constexpr int kLanes = 8;              // doubles in a 512-bit register
+constexpr int kTileRows = 2 * kLanes;  // rows of an update_block tile
 constexpr unsigned kAllLanes = 0xFF;
 
 void subtract_multiples_portable(double* x, double u, const double* f, int count) {
@@ -45,7 +45,7 @@ __attribute__((target("avx512f"))) __mmask8 nonzero(__mmask8 lanes, __m512d f) {
 
 // x <- x - u * f in the lanes of `take`; the other lanes keep x.
 __attribute__((target("avx512f"))) __m512d subtract_product(__m512d x, __mmask8 take, __m512d u,
-                                                           __m512d f) {
+                                                            __m512d f) {
   return _mm512_mask_sub_pd(x, take, x, _mm512_maskz_mul_pd(take, u, f));
 }
 

@@ -38,7 +38,7 @@ void Panel::Release::operator()(double* p) const {
 Panel::Panel(int N)
     : N_(N),
       ld_below_((N + kLineDoubles - 1) / kLineDoubles * kLineDoubles),
-      below_(static_cast<double*>(::operator new[](ld_below_ * kPanelWidth * sizeof(double),
+      below_(static_cast<double*>(::operator new[]((ld_below_ * kPanelWidth) * sizeof(double),
                                                    std::align_val_t{kCacheLine}))) {}
 
 double& Panel::multiplier(int i, int k) {
@@ -50,9 +50,7 @@ double& Panel::multiplier(int i, int k) {
 const double* Panel::multipliers_within(int k) const {
   return within_[k - first_].data() + (k + 1 - first_);
 }
-const double* Panel::multipliers_below(int k) const {
-  return &below_[(k - first_) * ld_below_];
-}
+const double* Panel::multipliers_below(int k) const { return &below_[(k - first_) * ld_below_]; }
 
 // Rows k and p trade places in the panel's columns k ... last and in the
 // multipliers of its earlier stages, which travel with their rows.
