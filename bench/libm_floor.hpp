@@ -19,8 +19,8 @@ struct LibmArguments {
 // image, spread over the nodes, internal points and elements.
 std::vector<LibmArguments> sample_arguments(const velda::Velda& v, int count);
 
-// Seconds for `calls` rounds of log, log and atan2 on one thread, cycling
-// through the sample.
-double time_floor(const std::vector<LibmArguments>& sample, long long calls);
+// `calls` rounds of log, log and atan2, cycling through the sample, with
+// nothing else in the loop; returns the sum of the results.
+double floor_loop(const std::vector<LibmArguments>& sample, long long calls);
 
 }  // namespace bench
