@@ -36,12 +36,25 @@ void column_oriented_elimination(double* A_storage, double* B_storage, int N, in
       for (int j = k; j <= N; ++j) std::swap(A(k, j), A(p, j));
       for (int c = 1; c <= NRHS; ++c) std::swap(B(k, c), B(p, c));
     }
-    for (int i = k + 1; i <= N; ++i) f[i] = A(i, k) / A(k, k);
+    bool zero_multiplier = false;
+    for (int i = k + 1; i <= N; ++i) {
+      f[i] = A(i, k) / A(k, k);
+      zero_multiplier = zero_multiplier || f[i] == 0.0;
+    }
     // Each element still gets the one update of this stage: only the order
     // of the independent elements changes, columns outer for contiguous rows.
-    for (int j = k + 1; j <= N; ++j)
-      for (int i = k + 1; i <= N; ++i)
-        if (f[i] != 0.0) A(i, j) = A(i, j) - A(k, j) * f[i];
+    // Without a zero multiplier the inner loop has no test and the compiler
+    // runs it on vector registers.
+    for (int j = k + 1; j <= N; ++j) {
+      const double u = A(k, j);
+      double* column = &A(1, j);
+      if (zero_multiplier) {
+        for (int i = k + 1; i <= N; ++i)
+          if (f[i] != 0.0) column[i - 1] = column[i - 1] - u * f[i];
+      } else {
+        for (int i = k + 1; i <= N; ++i) column[i - 1] = column[i - 1] - u * f[i];
+      }
+    }
     for (int c = 1; c <= NRHS; ++c)
       for (int i = k + 1; i <= N; ++i)
         if (f[i] != 0.0) B(i, c) = B(i, c) - B(k, c) * f[i];
