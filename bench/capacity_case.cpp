@@ -20,6 +20,9 @@ struct Circle {
 constexpr Circle kConductor{0.8, 0.6, 0.3};
 constexpr Circle kDielectric{1.5, 0.9, 0.25};
 constexpr double kConductorPotential = 1.0, kEps = 4.0;
+// The elements are shared out in these proportions (of kShares), the
+// conductor taking the rest: 320, 384, 400 and 496 of 1600.
+constexpr int kShares = 100, kSideShare = 20, kTopShare = 24, kDielectricShare = 25;
 // Internal points keep this distance from every boundary.
 constexpr double kMargin = 0.05;
 
@@ -110,7 +113,8 @@ void add_line(std::string& text, const std::vector<std::string>& fields) {
 }  // namespace
 
 std::string quarter_box_case(int elements, int internal_points_count) {
-  const int side = elements / 5, top = elements * 6 / 25, dielectric = elements / 4;
+  const int side = elements * kSideShare / kShares, top = elements * kTopShare / kShares;
+  const int dielectric = elements * kDielectricShare / kShares;
   const int conductor = elements - side - top - dielectric;
   const std::vector<Boundary> boundaries = {
       box_wall(side, top),
