@@ -1,6 +1,8 @@
 // INPUMPC: reads the problem from unit 5 and echoes it at the head of the
 // report. Each part of the echo is written as soon as its data are read, so
 // a run that stops on bad data leaves the echo written up to that point.
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -67,10 +69,17 @@ void echo_counts(const Velda& v, textio::OutputChannel& report) {
   }
 }
 
+// NELEM + NBND, the length of the point list, or 0 when that is not
+// positive. Either count may be any negative integer, so the sum is taken
+// in 64 bits.
+int point_count(const Velda& v) {
+  return static_cast<int>(std::max<std::int64_t>(0, std::int64_t{v.NELEM} + v.NBND));
+}
+
 void read_points(Velda& v, textio::Units& u) {
   textio::write(u.report,
                 R"((/, /, 2X, "COORDINATES OF THE EXTREME POINTS OF THE BOUNDARY", " ELEMENTS", /, /, 1X, "POINT", 7X, "X", 15X, "Y"))");
-  const int points = v.NELEM + v.NBND;
+  const int points = point_count(v);
   textio::FreeFormRead record(u.input);
   for (int P = 1; P <= points; ++P) record >> v.XP(P) >> v.YP(P);
   for (int P = 1; P <= points; ++P)

@@ -1,6 +1,8 @@
 #include "2D/boundary_checks.hpp"
 
 #include <algorithm>
+#include <cfenv>
+#include <cmath>
 #include <string>
 
 #include "textio/failure.hpp"
@@ -8,6 +10,23 @@
 
 namespace velda {
 namespace {
+
+// Why the element from point P to point P + 1 has no tangent, or an empty
+// text. Its length is computed as GEOM computes it, sqrt(DY^2 + DX^2), which
+// is zero for distinct points closer than about 1E-162 (the squares
+// underflow). The floating-point flags are left as they were: an overflow
+// from huge coordinates is GEOM's to report.
+std::string length_fault(const Velda& v, int P) {
+  if (v.XP(P) == v.XP(P + 1) && v.YP(P) == v.YP(P + 1)) return "HAS ZERO LENGTH";
+  std::fexcept_t flags;
+  std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
+  const double DX = v.XP(P + 1) - v.XP(P);
+  const double DY = v.YP(P + 1) - v.YP(P);
+  // volatile: the length is computed before the flags are put back.
+  const volatile double ELEN = std::sqrt(DY * DY + DX * DX);
+  std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
+  return ELEN == 0.0 ? "IS TOO SHORT: ITS LENGTH UNDERFLOWS TO ZERO" : "";
+}
 
 // The first fault of the boundary description, or an empty text.
 std::string first_fault(const Velda& v) {
@@ -32,10 +51,12 @@ std::string first_fault(const Velda& v) {
   int J = 1;
   first = 1;
   for (int b = 1; b <= v.NBND; ++b) {
-    for (int P = first; P < v.LASTND(b); ++P, ++J)
-      if (v.XP(P) == v.XP(P + 1) && v.YP(P) == v.YP(P + 1))
+    for (int P = first; P < v.LASTND(b); ++P, ++J) {
+      const std::string fault = length_fault(v, P);
+      if (!fault.empty())
         return "ELEMENT " + to_string(J) + " (BOUNDARY " + to_string(b) + ", POINTS " +
-               to_string(P) + " AND " + to_string(P + 1) + ") HAS ZERO LENGTH";
+               to_string(P) + " AND " + to_string(P + 1) + ") " + fault;
+    }
     first = v.LASTND(b) + 1;
   }
   return {};

@@ -13,7 +13,8 @@ inline constexpr const char* kFatalError = "*** FATAL ERROR ***";
 // counts, the last-node list and the points read cannot make NELEM elements
 // of non-zero length: no elements, a last-node list that does not increase
 // or runs past the point list, a total of elements other than NELEM, or two
-// equal consecutive points. Only the first fault found is shown.
+// consecutive points so close (or equal) that the element between them has
+// no length. Only the first fault found is shown.
 void refuse_invalid_boundaries(const Velda& v, textio::Units& u);
 
 }  // namespace velda

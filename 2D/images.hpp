@@ -33,12 +33,14 @@ struct Images {
 
 inline Images mirror_images(int ISYMX, int ISYMY) {
   const double factor[2] = {-1.0, 1.0};
-  const int x_weight[2] = {ISYMX, 1};
-  const int y_weight[2] = {ISYMY, 1};
+  // Reals: the product of two flags can overflow an int; below 2^53 in
+  // magnitude it is exact either way.
+  const double x_weight[2] = {static_cast<double>(ISYMX), 1.0};
+  const double y_weight[2] = {static_cast<double>(ISYMY), 1.0};
   Images m{};
   for (int a = ISYMX != 0 ? 0 : 1; a < 2; ++a) {
     for (int b = ISYMY != 0 ? 0 : 1; b < 2; ++b) {
-      m.image[m.count++] = {factor[a], factor[b], static_cast<double>(x_weight[a] * y_weight[b])};
+      m.image[m.count++] = {factor[a], factor[b], x_weight[a] * y_weight[b]};
     }
   }
   return m;

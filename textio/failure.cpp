@@ -53,7 +53,7 @@ std::string channel_name(int unit, const std::string& file) {
 void stop(std::string message) { throw Stop{std::move(message)}; }
 
 Failure::Failure(Statement statement, std::string channel, std::string reason,
-                 std::source_location where)
+                 SourcePosition where)
     : statement_(statement),
       channel_(std::move(channel)),
       reason_(std::move(reason)),
@@ -80,7 +80,7 @@ Routine::Routine(const char* name) {
 
 Routine::~Routine() { --depth; }
 
-void check_arithmetic(std::source_location where) {
+void check_arithmetic(SourcePosition where) {
   const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
   if (raised == 0) return;
   std::feclearexcept(FE_ALL_EXCEPT);

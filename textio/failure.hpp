@@ -5,7 +5,6 @@
 #pragma once
 
 #include <exception>
-#include <source_location>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,25 @@ struct Stop {
 
 [[noreturn]] void stop(std::string message = {});
 
+// The place in the source where a failure was raised, taken at the call site
+// like std::source_location::current(). The builtins are those that GCC and
+// clang share: clang 14 with libstdc++ has no std::source_location, and the
+// fuzzing build needs clang.
+class SourcePosition {
+ public:
+  static constexpr SourcePosition current(const char* file = __builtin_FILE(),
+                                          unsigned line = __builtin_LINE()) {
+    return SourcePosition(file, line);
+  }
+  constexpr const char* file_name() const { return file_; }
+  constexpr unsigned line() const { return line_; }
+
+ private:
+  constexpr SourcePosition(const char* file, unsigned line) : file_(file), line_(line) {}
+  const char* file_;
+  unsigned line_;
+};
+
 // What a failure report names as the failing statement.
 enum class Statement { OPEN, READ, WRITE, CLOSE, ARITHMETIC };
 
@@ -26,7 +44,7 @@ enum class Statement { OPEN, READ, WRITE, CLOSE, ARITHMETIC };
 class Failure : public std::exception {
  public:
   Failure(Statement statement, std::string channel, std::string reason,
-          std::source_location where = std::source_location::current());
+          SourcePosition where = SourcePosition::current());
 
   const char* what() const noexcept override { return reason_.c_str(); }
   Statement statement() const { return statement_; }
@@ -62,6 +80,6 @@ class Routine {
 // Ends the run with an arithmetic failure report when a floating-point
 // division by zero, overflow or invalid operation has happened since the
 // flags were last cleared.
-void check_arithmetic(std::source_location where = std::source_location::current());
+void check_arithmetic(SourcePosition where = SourcePosition::current());
 
 }  // namespace textio

@@ -9,10 +9,17 @@
 namespace e2e {
 namespace {
 
+// text as one word for the shell, inside single quotes.
 std::string quoted(const std::string& text) {
-  std::string q = "'";
-  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
+  std::string q(1, '\'');
+  for (char c : text) {
+    if (c == '\'')
+      q.append("'\\''");
+    else
+      q.push_back(c);
+  }
+  q.push_back('\'');
+  return q;
 }
 
 std::string slurp(const std::filesystem::path& file) {
@@ -45,9 +52,10 @@ bool Folder::exists(const std::string& name) const { return std::filesystem::exi
 
 Outcome Folder::run(const std::vector<std::string>& args, const std::string& typed) const {
   write(".typed", typed);
-  std::string command = "cd " + quoted(path_.string()) + " && " + quoted(VELDA_EXE);
-  for (const std::string& arg : args) command += " " + quoted(arg);
-  command += " < .typed > .stdout 2> .stderr";
+  std::string command("cd ");
+  command.append(quoted(path_.string())).append(" && ").append(quoted(VELDA_EXE));
+  for (const std::string& arg : args) command.append(1, ' ').append(quoted(arg));
+  command.append(" < .typed > .stdout 2> .stderr");
   const int raw = std::system(command.c_str());
   Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(".stdout"), read(".stderr")};
   for (const char* scratch : {".typed", ".stdout", ".stderr"}) std::filesystem::remove(path_ / scratch);

@@ -42,6 +42,8 @@ TEST(FailureReport, ArithmeticFlagsEndTheRunAndNoFlagsDoNothing) {
   } catch (const textio::Failure& failure) {
     EXPECT_EQ(failure.statement(), textio::Statement::ARITHMETIC);
     EXPECT_NE(failure.reason().find("division by zero"), std::string::npos);
+    // The position is the caller's, where the flags were tested.
+    EXPECT_NE(failure.report().find("textio/failure_test.cpp:"), std::string::npos);
   }
   EXPECT_NO_THROW(textio::check_arithmetic());  // the flags were cleared
 }

@@ -1,0 +1,90 @@
+// Fuzzing a whole run: the fuzzer's bytes are the input file, and the run
+// reads, checks, solves and reports as the program does, with the console and
+// the report going to memory. Under AddressSanitizer, UBSan and asserts, any
+// crash, hang, bad memory access or non-finite number written is a finding;
+// so is a run that ends without exactly one of a stop (status 0, nothing on
+// standard error) or a failure report (status 1).
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "2D/driver.hpp"
+#include "textio/failure.hpp"
+#include "textio/free_form.hpp"
+
+namespace {
+
+// Larger problems only repeat the same code paths more slowly.
+constexpr int kMaxElements = 64;
+constexpr int kMaxInternalPoints = 64;
+
+const std::string kStopLine = "Stop - Program terminated.\r\n";
+
+// The input file IN holds the fuzzer's bytes; the report is kept in memory.
+class FuzzFiles : public textio::FileSystem {
+ public:
+  explicit FuzzFiles(std::string_view input) : input_(input) {}
+
+  std::unique_ptr<std::istream> open_existing(const std::string& name, std::string& why) override {
+    if (name != "IN") {
+      why = "the file does not exist";
+      return nullptr;
+    }
+    return std::make_unique<std::istringstream>(input_);
+  }
+
+  std::unique_ptr<std::ostream> create(const std::string&, std::string&) override {
+    return std::make_unique<std::ostream>(&report_);
+  }
+
+ private:
+  std::string input_;
+  std::stringbuf report_;
+};
+
+// Whether the counts record asks for more elements or internal points than
+// an execution should take. Counts above the capacities pass: they stop the
+// run at once. Input whose counts cannot be read passes too.
+bool too_large(std::string_view bytes) {
+  std::istringstream file{std::string(bytes)};
+  textio::InputChannel in;
+  in.connect(file, 5, "IN");
+  int ISYMX, ISYMY, NELEM, NINTP;
+  try {
+    in.next_line();  // the title
+    textio::FreeFormRead(in) >> ISYMX >> ISYMY >> NELEM >> NINTP;
+  } catch (const textio::Failure&) {
+    return false;
+  }
+  return (kMaxElements < NELEM && NELEM <= velda::MAXEL) ||
+         (kMaxInternalPoints < NINTP && NINTP <= velda::MAXINT);
+}
+
+bool ends_with(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (too_large(bytes)) return -1;  // not kept in the corpus
+
+  // One state for every execution: zero-filling 21 MB each time would
+  // dominate, and every step writes each entry it later reads.
+  static const auto state = std::make_unique<velda::Velda>();
+  static const std::string args[] = {"velda", "IN", "OUT"};
+  FuzzFiles files(bytes);
+  std::istringstream typed;
+  std::ostringstream console, error;
+  const int status = velda::run(*state, args, {typed, console, error}, files);
+
+  const bool stopped = status == 0 && error.str().empty() && ends_with(console.str(), "\r\n");
+  const bool failed = status == 1 && error.str().starts_with("\r\n") &&
+                      console.str().find(kStopLine) == std::string::npos;
+  if (!stopped && !failed) __builtin_trap();
+  return 0;
+}

@@ -1,0 +1,68 @@
+#include "plot/shapes.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+
+namespace plot_test {
+
+std::string input_text(const Shape& shape) {
+  std::ostringstream text;
+  text.precision(17);
+  int elements = 0, points = 0;
+  std::ostringstream last, coordinates;
+  coordinates.precision(17);
+  for (const Polyline& line : shape.boundaries) {
+    elements += static_cast<int>(line.size()) - 1;
+    points += static_cast<int>(line.size());
+    last << ' ' << points;
+    for (const plot::Point& p : line) coordinates << p.x << ' ' << p.y << ' ';
+  }
+  text << shape.title << '\n'
+       << shape.ISYMX << ' ' << shape.ISYMY << ' ' << elements << ' ' << shape.internal.size()
+       << ' ' << shape.boundaries.size() << last.str() << '\n'
+       << coordinates.str() << '\n';
+  for (int J = 0; J < elements; ++J)
+    text << (shape.codes.empty() ? "0 0.0" : shape.codes.at(J)) << '\n';
+  for (const plot::Point& p : shape.internal) text << p.x << ' ' << p.y << ' ';
+  text << '\n';
+  return text.str();
+}
+
+plot::Problem problem_of(const Shape& shape) {
+  return plot::problem_from_text(input_text(shape), "shape.in");
+}
+
+Polyline arc(double radius, int n, double from, double turn) {
+  Polyline line;
+  for (int k = 0; k <= n; ++k) {
+    const double angle = from + turn * k / n;
+    line.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+  }
+  return line;
+}
+
+Polyline circle(double radius, int n, bool counter_clockwise) {
+  Polyline line = arc(radius, n, 0.0, (counter_clockwise ? 2.0 : -2.0) * std::numbers::pi);
+  line.back() = line.front();
+  return line;
+}
+
+Polyline reversed(Polyline line) {
+  std::reverse(line.begin(), line.end());
+  return line;
+}
+
+Shape annulus(bool reversed_hole) {
+  Shape s;
+  s.title = " ANNULUS";
+  s.boundaries = {circle(2.0, 16, true), circle(1.0, 8, reversed_hole)};
+  s.codes.assign(16, "0 0.0");
+  s.codes.insert(s.codes.end(), 8, "-1 1.0");
+  for (const plot::Point& p : arc(1.5, 6, 0.1, 2.0 * std::numbers::pi)) s.internal.push_back(p);
+  s.internal.pop_back();
+  return s;
+}
+
+}  // namespace plot_test

@@ -1,0 +1,36 @@
+// Problems for the tests of velda-plot, written as input files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "plot/problem.hpp"
+
+namespace plot_test {
+
+using Polyline = std::vector<plot::Point>;
+
+struct Shape {
+  std::string title = " TEST";
+  int ISYMX = 0, ISYMY = 0;
+  std::vector<Polyline> boundaries;
+  std::vector<std::string> codes;  // node records; every node "0 0.0" if empty
+  std::vector<plot::Point> internal;
+};
+
+// The input file of the shape.
+std::string input_text(const Shape& shape);
+plot::Problem problem_of(const Shape& shape);
+
+// A closed polygon of n elements on a circle about the origin, starting at
+// angle `from` and turning by `turn` in all (2 pi: counter-clockwise round).
+Polyline arc(double radius, int n, double from, double turn);
+Polyline circle(double radius, int n, bool counter_clockwise);
+Polyline reversed(Polyline line);
+
+// Radius 2 counter-clockwise in 16 elements at potential 0, a hole of
+// radius 1 clockwise in 8 elements at potential 1 in group 1, internal points
+// at radius 1.5. reversed_hole turns the hole counter-clockwise.
+Shape annulus(bool reversed_hole = false);
+
+}  // namespace plot_test
