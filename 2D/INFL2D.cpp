@@ -62,8 +62,8 @@ struct Batch {
     b.r2B[e] = sB * sB + d2;
     b.y[e] = (sA - sB) * d;
     b.x[e] = sA * sB + d2;
-    const bool own_node = (X == v.XN(J)) & (Y == v.YN(J));
-    b.special[e] = (b.r2A[e] == 0.0) | (b.r2B[e] == 0.0) | own_node ? 1.0 : 0.0;
+    const bool own_node = X == v.XN(J) && Y == v.YN(J);
+    b.special[e] = b.r2A[e] == 0.0 || b.r2B[e] == 0.0 || own_node ? 1.0 : 0.0;
   }
 }
 
