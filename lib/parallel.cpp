@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cfenv>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -57,8 +58,13 @@ void parallel_for(int count, int grain, const std::function<void(int, int)>& bod
   std::vector<Outcome> outcomes(helpers + 1);
   std::vector<std::thread> threads;
   threads.reserve(helpers);
-  for (int t = 1; t <= helpers; ++t)
-    threads.emplace_back([&, t] { outcomes[t] = work(next, count, grain, body); });
+  for (int t = 1; t <= helpers; ++t) {
+    try {
+      threads.emplace_back([&, t] { outcomes[t] = work(next, count, grain, body); });
+    } catch (const std::system_error&) {
+      break;  // no more threads to be had: those running share all the work
+    }
+  }
   outcomes[0] = work(next, count, grain, body);
   for (std::thread& thread : threads) thread.join();
 
