@@ -10,14 +10,21 @@
 //   code 2     u = V - Z q        AMAT = Z Hs + Gs    c = Hs   (POTB = V)
 //   code 3     q has no term      AMAT = -Hs          c = 0
 // and DPOTB(I) <- POTB(J) c + DPOTB(I), J in increasing order.
+#include <algorithm>
+
+#include "2D/INFL2D.hpp"
 #include "2D/VELDA.hpp"
 #include "2D/codes.hpp"
 #include "2D/images.hpp"
+#include "lib/parallel.hpp"
 
 namespace velda {
 namespace {
 
 constexpr double HALF = 0.5;  // the free term of a smooth boundary point
+// Rows are independent and are shared over the threads, this many at a time:
+// a row costs 4 NELEM influence calls, about a tenth of a millisecond.
+constexpr int kRowsPerTask = 8;
 
 double free_term(const Velda& v, int I) {
   return v.KBC(I) == KBC_INTERFACE ? -(1.0 + v.BCIMP(I)) * HALF : -HALF;
@@ -41,19 +48,29 @@ double set_entry(Velda& v, int I, int J, double Gs, double Hs) {
   }
 }
 
+// Row I, its columns in order a batch at a time. It reads the geometry and
+// the codes and writes only row I of AMAT and DPOTB(I).
+void assemble_row(Velda& v, const Images& m, int I) {
+  v.DPOTB(I) = 0.0;
+  for (int first = 1; first <= v.NELEM; first += kInfluenceBatch) {
+    const int count = std::min(kInfluenceBatch, v.NELEM - first + 1);
+    double Gs[kInfluenceBatch] = {}, Hs[kInfluenceBatch] = {};
+    if (first <= I && I < first + count) Hs[I - first] = free_term(v, I);
+    add_images(v, m, v.XN(I), v.YN(I), first, count, Gs, Hs);
+    for (int e = 0; e < count; ++e) {
+      const int J = first + e;
+      v.DPOTB(I) = v.POTB(J) * set_entry(v, I, J, Gs[e], Hs[e]) + v.DPOTB(I);
+    }
+  }
+}
+
 }  // namespace
 
 void GHMAMPC(Velda& v) {
   const Images m = mirror_images(v.ISYMX, v.ISYMY);
-  for (int I = 1; I <= v.NELEM; ++I) {
-    v.DPOTB(I) = 0.0;
-    for (int J = 1; J <= v.NELEM; ++J) {
-      double Gs = 0.0;
-      double Hs = I == J ? free_term(v, I) : 0.0;
-      add_images(v, m, v.XN(I), v.YN(I), J, Gs, Hs);
-      v.DPOTB(I) = v.POTB(J) * set_entry(v, I, J, Gs, Hs) + v.DPOTB(I);
-    }
-  }
+  lib::parallel_for(v.NELEM, kRowsPerTask, [&](int first, int last) {
+    for (int I = first + 1; I <= last; ++I) assemble_row(v, m, I);
+  });
 }
 
 }  // namespace velda

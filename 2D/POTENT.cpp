@@ -4,6 +4,9 @@
 // INFL2D, summed in element order as (u Hs - q Gs) + U. This is the left side
 // of a row of the system without its free term, so a point inside the region
 // gets its potential, and a point on a node half of it.
+#include <algorithm>
+
+#include "2D/INFL2D.hpp"
 #include "2D/VELDA.hpp"
 #include "2D/images.hpp"
 
@@ -12,11 +15,14 @@ namespace velda {
 void POTENT(const Velda& v, double X, double Y, double& U) {
   const Images m = mirror_images(v.ISYMX, v.ISYMY);
   double sum = 0.0;
-  for (int J = 1; J <= v.NELEM; ++J) {
-    double Gs = 0.0;
-    double Hs = 0.0;
-    add_images(v, m, X, Y, J, Gs, Hs);
-    sum = (v.POTB(J) * Hs - v.DPOTB(J) * Gs) + sum;
+  for (int first = 1; first <= v.NELEM; first += kInfluenceBatch) {
+    const int count = std::min(kInfluenceBatch, v.NELEM - first + 1);
+    double Gs[kInfluenceBatch] = {}, Hs[kInfluenceBatch] = {};
+    add_images(v, m, X, Y, first, count, Gs, Hs);
+    for (int e = 0; e < count; ++e) {
+      const int J = first + e;
+      sum = (v.POTB(J) * Hs[e] - v.DPOTB(J) * Gs[e]) + sum;
+    }
   }
   U = sum;
 }

@@ -1,5 +1,6 @@
 // The mirror images of a field point under the symmetries of the problem, and
-// the image-weighted influence of one element, shared by GHMAMPC and POTENT.
+// the image-weighted influences of a batch of elements, shared by GHMAMPC and
+// POTENT.
 //
 // ISYMX = 0 leaves x alone; any other value adds the image x -> -x with that
 // value as its weight (1 symmetric, -1 antisymmetric), and ISYMY likewise for
@@ -22,8 +23,11 @@ struct Image {
   double s;       // weight
 };
 
+// At most: both symmetries give (-x,-y), (-x,y), (x,-y), (x,y).
+inline constexpr int kMaxImages = 4;
+
 struct Images {
-  std::array<Image, 4> image;
+  std::array<Image, kMaxImages> image;
   int count;
 };
 
@@ -42,19 +46,12 @@ inline Images mirror_images(int ISYMX, int ISYMY) {
   return m;
 }
 
-// Gs <- s G + Gs and Hs <- s H + Hs over the images of (X, Y), G and H the
-// influence of element J. An interface element (code 3) has the medium beyond
-// it weigh its double layer: its H enters as (1 - EPS) H.
-inline void add_images(const Velda& v, const Images& m, double X, double Y, int J, double& Gs,
-                       double& Hs) {
-  for (int k = 0; k < m.count; ++k) {
-    const Image& im = m.image[k];
-    double G, H;
-    INFL2D(v, im.KX * X, im.KY * Y, J, G, H);
-    if (v.KBC(J) == KBC_INTERFACE) H = (1.0 - v.BCIMP(J)) * H;
-    Gs = im.s * G + Gs;
-    Hs = im.s * H + Hs;
-  }
-}
+// Gs[e] <- s G + Gs[e] and Hs[e] <- s H + Hs[e] over the images of (X, Y) in
+// order, G and H the influence of element J = first + e, for e = 0 ...
+// count-1 (count <= kInfluenceBatch). An interface element (code 3) has the
+// medium beyond it weigh its double layer: its H enters as (1 - EPS) H. Other
+// elements take H times 1, which is H itself.
+void add_images(const Velda& v, const Images& m, double X, double Y, int first, int count,
+                double* Gs, double* Hs);
 
 }  // namespace velda

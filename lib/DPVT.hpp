@@ -38,7 +38,13 @@ class SingularMatrix : public std::runtime_error {
 // matrix is reduced and IER set, and B is neither read nor written.
 //
 // Throws SingularMatrix on an exactly zero pivot, whatever NRHS is. When
-// TOL > 0, IER is already non-zero at that point.
+// TOL > 0, IER is already non-zero at that point; A and B are then left part
+// way through the elimination.
+//
+// Besides A and B, a solve uses the multipliers of 32 stages at a time, 32 N
+// reals (400 KiB at order 1600), and the machine's threads (lib/parallel.hpp).
+// Its results do not depend on the thread count or on the processor's vector
+// instructions.
 void DPVT(double* A, double* B, const int& N, const int& NRHS, const int& LDA, const double& TOL,
           int& IER);
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -11,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "lib/elimination_kernels.hpp"
+#include "lib/parallel.hpp"
 #include "tests/lib/reference_dpvt.hpp"
 
 namespace {
@@ -262,23 +265,77 @@ TEST(DPVT, SeveralRightHandSidesAreSolvedIndependently) {
   }
 }
 
-// Orders past 256 span more than one batch of multipliers; TOL = 1 flags
-// some stage of most random matrices, so IER is compared non-zero as well.
+// The solver's ways of running: vector or portable kernels, one thread or
+// more threads than the machine has cores.
+struct Configuration {
+  bool portable;
+  int threads;
+};
+const Configuration kConfigurations[] = {{false, 1}, {false, 3}, {true, 1}, {true, 3}};
+
+// Applies a configuration for the life of the object.
+class Configured {
+ public:
+  explicit Configured(Configuration c) {
+    lib::testing::force_portable_kernels(c.portable);
+    lib::testing::override_thread_count(c.threads);
+  }
+  ~Configured() {
+    lib::testing::force_portable_kernels(false);
+    lib::testing::override_thread_count(0);
+  }
+};
+
+// Orders on both sides of the panel width (32), the block of columns (8) and
+// the tile of rows (16), and past 256; TOL = 1 flags some stage of most
+// random matrices, so IER is compared non-zero as well. The cyclic kinds
+// interchange rows at every stage.
 TEST(DPVT, MatchesTheTextbookLoopBitForBit) {
-  for (int n : {1, 2, 3, 4, 7, 33, 100, 257, 300, 520})
+  for (int n : {1, 2, 3, 4, 7, 8, 9, 15, 16, 17, 31, 32, 33, 34, 63, 65, 100, 257, 300, 520})
     for (Kind kind : {Kind::Dense, Kind::CyclicDominant, Kind::SparseCyclicDominant})
       for (double tol : {kProgramTol, 1.0}) {
-        SCOPED_TRACE("n = " + std::to_string(n) + ", kind " + std::to_string(int(kind)) +
-                     ", TOL = " + std::to_string(tol));
-        System solved = random_system(n, n + 2, 2, kind, n + 10 * int(kind));
-        System reference = solved;
-        EXPECT_EQ(solved.solve(tol), reference.solve_by_reference(tol));
-        EXPECT_TRUE(same_bits(solved.A, reference.A));
-        EXPECT_TRUE(same_bits(solved.B, reference.B));
-        if (kind != Kind::Dense) {
-          for (int k = 1; k < n; ++k) EXPECT_GT(std::abs(solved.a(k, k)), 2.0 * n);
+        const System given = random_system(n, n + 2, 2, kind, n + 10 * int(kind));
+        System reference = given;
+        const int reference_IER = reference.solve_by_reference(tol);
+        for (const Configuration& c : kConfigurations) {
+          SCOPED_TRACE("n = " + std::to_string(n) + ", kind " + std::to_string(int(kind)) +
+                       ", TOL = " + std::to_string(tol) + (c.portable ? ", portable" : "") +
+                       ", threads " + std::to_string(c.threads));
+          const Configured configured(c);
+          System solved = given;
+          EXPECT_EQ(solved.solve(tol), reference_IER);
+          EXPECT_TRUE(same_bits(solved.A, reference.A));
+          EXPECT_TRUE(same_bits(solved.B, reference.B));
+          if (kind != Kind::Dense) {
+            for (int k = 1; k < n; ++k) EXPECT_GT(std::abs(solved.a(k, k)), 2.0 * n);
+          }
         }
       }
+}
+
+// An upper triangular matrix with infinite entries above the diagonal and
+// signed zeros below it: every multiplier is 0, so the textbook loop never
+// forms infinity times 0. Neither may the solver, in any lane of any kernel,
+// or it would raise the invalid-operation flag that ends a run. (The
+// threshold is infinite: every stage is flagged.)
+TEST(DPVT, ZeroMultipliersNeverMeetAnInfiniteEntry) {
+  const int n = 50;  // two panels
+  System given = random_system(n, n + 5, 0, Kind::Dense, 11);
+  for (int j = 1; j <= n; ++j) {
+    given.a(j, j) = 1.0 + j;
+    for (int i = j + 1; i <= n; ++i) given.a(i, j) = (i + j) % 2 ? 0.0 : -0.0;
+    if (j % 3 == 0) given.a(j / 3, j) = j % 2 ? INFINITY : -INFINITY;
+  }
+  for (const Configuration& c : kConfigurations) {
+    SCOPED_TRACE(std::string(c.portable ? "portable" : "vector") + ", threads " +
+                 std::to_string(c.threads));
+    const Configured configured(c);
+    System solved = given;
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_EQ(solved.solve(kProgramTol), -1);
+    EXPECT_FALSE(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW));
+    EXPECT_TRUE(same_bits(solved.A, given.A));
+  }
 }
 
 struct SingularCase {

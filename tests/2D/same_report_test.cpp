@@ -1,0 +1,85 @@
+// The capacity case at a few hundred elements and internal points, both
+// symmetries on: its report is the same bytes however the work is shared out
+// and whichever way the system is solved.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "2D/VELDA.hpp"
+#include "2D/memory_run.hpp"
+#include "bench/capacity_case.hpp"
+#include "lib/elimination_kernels.hpp"
+#include "lib/parallel.hpp"
+#include "textio/layout.hpp"
+#include "textio/units.hpp"
+#include "tests/lib/reference_dpvt.hpp"
+
+namespace {
+
+constexpr int kElements = 320;
+constexpr int kInternalPoints = 300;
+constexpr double kPivotTolerance = 1.0E-5;  // the program's
+
+const std::string& mid_sized_case() {
+  static const std::string input = bench::quarter_box_case(kElements, kInternalPoints);
+  return input;
+}
+
+// The driver's steps one by one, with the textbook loop solving the system.
+std::string report_with_textbook_solver(const std::string& input) {
+  std::istringstream input_file(input);
+  std::ostringstream report_file, console;
+  textio::Units u;
+  u.console.connect(console, 0, {});
+  u.input.connect(input_file, 5, "IN");
+  u.report.connect(report_file, 6, "OUT");
+  const auto v = std::make_unique<velda::Velda>();
+  v->input_unit = 5;
+  v->report_unit = 6;
+  velda::INPUMPC(*v, u);
+  velda::GEOM(*v);
+  velda::GHMAMPC(*v);
+  int IER = 0;
+  lib_test::reference_dpvt(v->AMAT.data(), v->DPOTB.data(), v->NELEM, 1, velda::MAXEL,
+                           kPivotTolerance, IER);
+  if (IER != 0) textio::write(u.report, R"((1X, "**** IER NON ZERO IN DPVT :", I4))", {IER});
+  velda::REORDER(*v);
+  velda::INTEMPC(*v);
+  velda::OUTPMPC(*v, u);
+  velda::CURRENT(*v, u);
+  u.report.close();
+  return report_file.str();
+}
+
+// Runs the program on `threads` threads, with the portable elimination
+// kernels if asked, then gives the machine's way back.
+velda_test::MemoryRun run_with(int threads, bool portable_kernels) {
+  lib::testing::override_thread_count(threads);
+  lib::testing::force_portable_kernels(portable_kernels);
+  velda_test::MemoryRun run = velda_test::run_in_memory(mid_sized_case());
+  lib::testing::override_thread_count(0);
+  lib::testing::force_portable_kernels(false);
+  return run;
+}
+
+TEST(SameReport, OnOneThreadAsOnSeveralAndWithEitherKernels) {
+  const velda_test::MemoryRun one = run_with(1, false);
+  ASSERT_EQ(one.status, 0) << one.error;
+  ASSERT_NE(one.report().find("RESULTS"), std::string::npos);
+  for (int threads : {2, 3, 5}) {
+    const velda_test::MemoryRun several = run_with(threads, false);
+    EXPECT_EQ(several.report(), one.report()) << threads << " threads";
+    EXPECT_EQ(several.console, one.console) << threads << " threads";
+  }
+  EXPECT_EQ(run_with(3, true).report(), one.report()) << "portable kernels";
+}
+
+TEST(SameReport, WithTheTextbookSolver) {
+  const velda_test::MemoryRun run = velda_test::run_in_memory(mid_sized_case());
+  ASSERT_EQ(run.status, 0) << run.error;
+  EXPECT_EQ(report_with_textbook_solver(mid_sized_case()), run.report());
+}
+
+}  // namespace
