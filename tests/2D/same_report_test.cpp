@@ -67,19 +67,19 @@ velda_test::MemoryRun run_with(int threads, bool portable_kernels) {
 TEST(SameReport, OnOneThreadAsOnSeveralAndWithEitherKernels) {
   const velda_test::MemoryRun one = run_with(1, false);
   ASSERT_EQ(one.status, 0) << one.error;
-  ASSERT_NE(one.report().find("RESULTS"), std::string::npos);
+  ASSERT_NE(one.report.find("RESULTS"), std::string::npos);
   for (int threads : {2, 3, 5}) {
     const velda_test::MemoryRun several = run_with(threads, false);
-    EXPECT_EQ(several.report(), one.report()) << threads << " threads";
+    EXPECT_EQ(several.report, one.report) << threads << " threads";
     EXPECT_EQ(several.console, one.console) << threads << " threads";
   }
-  EXPECT_EQ(run_with(3, true).report(), one.report()) << "portable kernels";
+  EXPECT_EQ(run_with(3, true).report, one.report) << "portable kernels";
 }
 
 TEST(SameReport, WithTheTextbookSolver) {
   const velda_test::MemoryRun run = velda_test::run_in_memory(mid_sized_case());
   ASSERT_EQ(run.status, 0) << run.error;
-  EXPECT_EQ(report_with_textbook_solver(mid_sized_case()), run.report());
+  EXPECT_EQ(report_with_textbook_solver(mid_sized_case()), run.report);
 }
 
 }  // namespace
