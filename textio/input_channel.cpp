@@ -8,7 +8,6 @@ namespace textio {
 
 void InputChannel::connect(std::istream& source, int unit, const std::string& name) {
   source_ = &source;
-  unit_ = unit;
   name_ = channel_name(unit, name);
   line_.clear();
   line_number_ = 0;

@@ -12,7 +12,6 @@ class InputChannel {
   // unit is 0 for the console, whose name is ignored; otherwise name is the
   // file's.
   void connect(std::istream& source, int unit, const std::string& name);
-  bool connected() const { return source_ != nullptr; }
   void close() { source_ = nullptr; }
 
   // The next line without its line end (LF, or CR LF). At the end of the
@@ -22,14 +21,12 @@ class InputChannel {
   // Makes the next call of next_line() return the line last read again.
   void backspace() { reread_ = true; }
 
-  int unit() const { return unit_; }
   // The channel as a failure report names it.
   const std::string& name() const { return name_; }
   int line_number() const { return line_number_; }
 
  private:
   std::istream* source_ = nullptr;
-  int unit_ = 0;
   std::string name_;
   std::string line_;
   int line_number_ = 0;

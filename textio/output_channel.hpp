@@ -12,7 +12,6 @@ class OutputChannel {
   // unit is 0 for the console, whose name is ignored; otherwise name is the
   // file's.
   void connect(std::ostream& sink, int unit, const std::string& name);
-  bool connected() const { return sink_ != nullptr; }
 
   // Writes one record: its first character selects the spacing in front of
   // it and is not shown. An empty record counts as one blank.
@@ -25,8 +24,6 @@ class OutputChannel {
   // Writes the pending line end, if any, and disconnects the channel.
   void close();
 
-  bool line_pending() const { return pending_; }
-  int unit() const { return unit_; }
   // The channel as a failure report names it.
   const std::string& name() const { return name_; }
 
