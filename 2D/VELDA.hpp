@@ -15,10 +15,13 @@ struct Units;
 
 namespace velda {
 
-inline constexpr int MAXEL = 1600;           // elements = nodes = unknowns
-inline constexpr int MAXINT = 5000;          // internal points
-inline constexpr int MAXBND = 21;            // boundaries
+inline constexpr int MAXEL = 1600;             // elements = nodes = unknowns
+inline constexpr int MAXINT = 5000;            // internal points
+inline constexpr int MAXBND = 21;              // boundaries
 inline constexpr int MAXPNT = MAXEL + MAXBND;  // boundary points as read
+
+inline constexpr int kInputUnit = 5;   // the input file's unit
+inline constexpr int kReportUnit = 6;  // the report file's unit
 
 // A fixed-size array indexed from 1.
 template <typename T, int N>
@@ -63,26 +66,26 @@ class Matrix {
 // Everything that more than one step of a run uses. Value-initialise it
 // (std::make_unique<Velda>()) to get the zero-filled start state.
 struct Velda {
-  Matrix AMAT;                      // system matrix, destroyed by the solution
+  Matrix AMAT;                       // system matrix, destroyed by the solution
   Array<double, MAXINT> XINT, YINT;  // internal points
-  Array<double, MAXINT> POTI;       // their potentials; later the group currents
-  Array<int, MAXEL> KBC;            // boundary-condition code of each node
-  Array<double, MAXEL> ELEN;        // element lengths
-  Array<double, MAXEL> TANX, TANY;  // unit tangents, start to end
-  Array<double, MAXEL> BCVAL;       // impedance Z of code-2 nodes
-  Array<double, MAXEL> BCIMP;       // EPS of code-3 nodes
-  Array<double, MAXPNT> XP, YP;     // points as read; element start points after GEOM
-  Array<double, MAXEL> XE, YE;      // element end points
-  Array<double, MAXEL> XN, YN;      // nodes (element midpoints)
-  Array<double, MAXEL> POTB;        // prescribed values; potentials after REORDER
-  Array<double, MAXEL> DPOTB;       // right-hand side, solution, then normal derivatives
+  Array<double, MAXINT> POTI;        // their potentials; later the group currents
+  Array<int, MAXEL> KBC;             // boundary-condition code of each node
+  Array<double, MAXEL> ELEN;         // element lengths
+  Array<double, MAXEL> TANX, TANY;   // unit tangents, start to end
+  Array<double, MAXEL> BCVAL;        // impedance Z of code-2 nodes
+  Array<double, MAXEL> BCIMP;        // EPS of code-3 nodes
+  Array<double, MAXPNT> XP, YP;      // points as read; element start points after GEOM
+  Array<double, MAXEL> XE, YE;       // element end points
+  Array<double, MAXEL> XN, YN;       // nodes (element midpoints)
+  Array<double, MAXEL> POTB;         // prescribed values; potentials after REORDER
+  Array<double, MAXEL> DPOTB;        // right-hand side, solution, then normal derivatives
   int NELEM;
   int NINTP;
-  Array<int, MAXBND> LASTND;        // position of each boundary's last point
+  Array<int, MAXBND> LASTND;  // position of each boundary's last point
   int NBND;
-  int input_unit;                   // 5
-  int report_unit;                  // 6
-  int ISYMX, ISYMY;                 // symmetry weights about the y and the x axis
+  int input_unit;                    // 5
+  int report_unit;                   // 6
+  int ISYMX, ISYMY;                  // symmetry weights about the y and the x axis
   Array<double, MAXINT> GRDX, GRDY;  // potential gradient at the internal points
 };
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cfenv>
-#include <cmath>
+#include <limits>
 #include <string>
 
 #include "textio/failure.hpp"
@@ -11,21 +11,25 @@
 namespace velda {
 namespace {
 
-// Why the element from point P to point P + 1 has no tangent, or an empty
-// text. Its length is computed as GEOM computes it, sqrt(DY^2 + DX^2), which
-// is zero for distinct points closer than about 1E-162 (the squares
-// underflow). The floating-point flags are left as they were: an overflow
-// from huge coordinates is GEOM's to report.
+// Why the element from point P to point P + 1 has no usable tangent, or an
+// empty text. GEOM computes its length as sqrt(DY^2 + DX^2); a squared length
+// below the smallest normal real (about 2.2E-308; zero for distinct points
+// closer than about 1E-162) has lost precision or all of it. The
+// floating-point flags are left as they were: an overflow from huge
+// coordinates is GEOM's to report.
 std::string length_fault(const Velda& v, int P) {
   if (v.XP(P) == v.XP(P + 1) && v.YP(P) == v.YP(P + 1)) return "HAS ZERO LENGTH";
   std::fexcept_t flags;
   std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
   const double DX = v.XP(P + 1) - v.XP(P);
   const double DY = v.YP(P + 1) - v.YP(P);
-  // volatile: the length is computed before the flags are put back.
-  const volatile double ELEN = std::sqrt(DY * DY + DX * DX);
+  // volatile: the square is computed before the flags are put back.
+  const volatile double squared = DY * DY + DX * DX;
   std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
-  return ELEN == 0.0 ? "IS TOO SHORT: ITS LENGTH UNDERFLOWS TO ZERO" : "";
+  return squared < std::numeric_limits<double>::min()
+             ? "IS TOO SHORT: ITS SQUARED LENGTH IS BELOW THE SMALLEST NORMAL REAL "
+               "(2.2E-308): RESCALE THE PROBLEM"
+             : "";
 }
 
 // The first fault of the boundary description, or an empty text.

@@ -11,8 +11,6 @@
 namespace velda {
 namespace {
 
-constexpr int kInputUnit = 5;
-constexpr int kReportUnit = 6;
 constexpr double kPivotTolerance = 1.0E-5;  // relative to the mean magnitude of AMAT
 
 // Runs one step under its routine's name. A floating-point division by zero,
@@ -32,11 +30,10 @@ void solve(Velda& v, int& IER) {
   try {
     lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, MAXEL, kPivotTolerance, IER);
   } catch (const lib::SingularMatrix& singular) {
-    throw textio::Failure(
-        textio::Statement::ARITHMETIC, "singular system",
-        "the system of equations is singular: its pivot at elimination stage " +
-            std::to_string(singular.stage) +
-            " is exactly zero (do two boundaries lie on each other?)");
+    throw textio::Failure(textio::Statement::ARITHMETIC, "singular system",
+                          "the system of equations is singular: its pivot at elimination stage " +
+                              std::to_string(singular.stage) +
+                              " is exactly zero (do two boundaries lie on each other?)");
   }
 }
 
@@ -57,10 +54,11 @@ int run(Velda& v, std::span<const std::string> args, const Console& console,
     // 3. The two file names, from the command line or the console.
     std::string INFILE, OUTFILE;
     step("GETFNAMES", [&] { GETFNAMES(INFILE, OUTFILE, args, u); });
-    // 4. The input file, which must exist; then 5. the report file, created
-    // or rewritten from its start.
+    // 4. The input file, which must exist; then 5. the report file, which
+    // must not be the input, written to replace any file of its name when
+    // the run ends.
     textio::open_input(u, files, v.input_unit, file_name(INFILE));
-    textio::open_report(u, files, v.report_unit, file_name(OUTFILE));
+    textio::open_report(u, files, v.report_unit, file_name(OUTFILE), file_name(INFILE));
     // 6. Read, check and echo the problem.
     step("INPUMPC", [&] { INPUMPC(v, u); });
     // 7. Elements, nodes, lengths and tangents.

@@ -2,15 +2,26 @@
 // method. Usage: velda [INPUT [REPORT]]; a name not given is asked for.
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "2D/driver.hpp"
+#include "textio/failure.hpp"
+#include "textio/run_end.hpp"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv, argv + argc);
   // The whole problem state, about 21 MB, allocated once and zero-filled.
-  const auto state = std::make_unique<velda::Velda>();
+  const std::unique_ptr<velda::Velda> state(new (std::nothrow) velda::Velda());
+  if (!state) {
+    const textio::Routine routine("main");
+    std::cerr << textio::Failure(textio::Statement::ALLOCATE, "problem state",
+                                 "there is not enough memory for the problem state (" +
+                                     std::to_string(sizeof(velda::Velda) >> 20) + " MiB)")
+                     .report();
+    return textio::kExitFailure;
+  }
   textio::DiskFiles disk;
   return velda::run(*state, args, {std::cin, std::cout, std::cerr}, disk);
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "2D/driver.hpp"
+#include "tests/support/buffer_file.hpp"
 #include "textio/failure.hpp"
 #include "textio/free_form.hpp"
 
@@ -36,8 +37,8 @@ class FuzzFiles : public textio::FileSystem {
     return std::make_unique<std::istringstream>(input_);
   }
 
-  std::unique_ptr<std::ostream> create(const std::string&, std::string&) override {
-    return std::make_unique<std::ostream>(&report_);
+  std::unique_ptr<textio::OutputFile> create(const std::string&, std::string&) override {
+    return std::make_unique<test_support::BufferFile>(report_);
   }
 
  private:

@@ -2,8 +2,12 @@
 
 #include <array>
 #include <cassert>
+#include <cerrno>
 #include <cfenv>
+#include <cstring>
 #include <string_view>
+
+#include "textio/printable.hpp"
 
 namespace textio {
 namespace {
@@ -30,9 +34,11 @@ StatementText text_of(Statement statement) {
     case Statement::CLOSE:
       return {"CLOSE", 40};
     case Statement::ARITHMETIC:
+      return {"ARITHMETIC", 50};
+    case Statement::ALLOCATE:
       break;
   }
-  return {"ARITHMETIC", 50};
+  return {"ALLOCATE", 60};
 }
 
 // The source file as folder/file, without the build machine's path.
@@ -50,10 +56,14 @@ std::string channel_name(int unit, const std::string& file) {
   return "unit=" + std::to_string(unit) + ", file=" + file;
 }
 
+std::string with_system_reason(std::string what) {
+  if (errno != 0) what += std::string(": ") + std::strerror(errno);
+  return what;
+}
+
 void stop(std::string message) { throw Stop{std::move(message)}; }
 
-Failure::Failure(Statement statement, std::string channel, std::string reason,
-                 SourcePosition where)
+Failure::Failure(Statement statement, std::string channel, std::string reason, SourcePosition where)
     : statement_(statement),
       channel_(std::move(channel)),
       reason_(std::move(reason)),
@@ -64,9 +74,9 @@ Failure::Failure(Statement statement, std::string channel, std::string reason,
 std::string Failure::report() const {
   const StatementText failing = text_of(statement_);
   std::string text = "\r\n";
-  text += file_ + ":" + std::to_string(line_) + ": run-time error " +
-          std::to_string(failing.code) + ": " + failing.name + "(" + channel_ + ")\r\n";
-  text += "- " + reason_ + "\r\n";
+  text += file_ + ":" + std::to_string(line_) + ": run-time error " + std::to_string(failing.code) +
+          ": " + failing.name + "(" + printable(channel_) + ")\r\n";
+  text += "- " + printable(reason_) + "\r\n";
   text += "Execution traceback:\r\n";
   for (auto routine = traceback_.rbegin(); routine != traceback_.rend(); ++routine)
     text += std::string("  ") + *routine + "\r\n";
@@ -88,8 +98,8 @@ void check_arithmetic(SourcePosition where) {
     throw Failure(Statement::ARITHMETIC, "invalid operation",
                   "a result is not a number (an invalid floating-point operation)", where);
   if (raised & FE_DIVBYZERO)
-    throw Failure(Statement::ARITHMETIC, "division by zero",
-                  "a floating-point division by zero", where);
+    throw Failure(Statement::ARITHMETIC, "division by zero", "a floating-point division by zero",
+                  where);
   throw Failure(Statement::ARITHMETIC, "overflow",
                 "a result is too large for a real number (floating-point overflow)", where);
 }

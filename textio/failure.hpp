@@ -37,10 +37,10 @@ class SourcePosition {
 };
 
 // What a failure report names as the failing statement.
-enum class Statement { OPEN, READ, WRITE, CLOSE, ARITHMETIC };
+enum class Statement { OPEN, READ, WRITE, CLOSE, ARITHMETIC, ALLOCATE };
 
-// A failure of input, output or arithmetic: a failure report on standard
-// error and exit status 1.
+// A failure of input, output, arithmetic or memory: a failure report on
+// standard error and exit status 1.
 class Failure : public std::exception {
  public:
   Failure(Statement statement, std::string channel, std::string reason,
@@ -54,6 +54,8 @@ class Failure : public std::exception {
   // The report: an empty line, the failing statement with its source
   // position and failure code, "- " and the reason, then the traceback of
   // the routines active when it failed, innermost first. Lines end in CR LF.
+  // Bytes of the channel and the reason that are not printable are shown as
+  // \xNN: they may quote the input and file names.
   std::string report() const;
 
  private:
@@ -67,6 +69,11 @@ class Failure : public std::exception {
 
 // How a failure report names a channel: "console", or the unit and its file.
 std::string channel_name(int unit, const std::string& file);
+
+// `what`, then ": " and the system's reason (errno) when the call that just
+// failed gave one, e.g. "the file could not be written: No space left on
+// device". Set errno to 0 before the call.
+std::string with_system_reason(std::string what);
 
 // Names a routine in the traceback of any failure while it is active.
 class Routine {

@@ -1,5 +1,7 @@
 #include "textio/files.hpp"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -28,13 +30,15 @@ std::unique_ptr<std::istream> DiskFiles::open_existing(const std::string& name, 
   return file;
 }
 
-std::unique_ptr<std::ostream> DiskFiles::create(const std::string& name, std::string& why) {
-  auto file = std::make_unique<std::ofstream>(name, std::ios::binary | std::ios::trunc);
-  if (!*file) {
-    why = std::string("the file cannot be created or written: ") + std::strerror(errno);
-    return nullptr;
-  }
-  return file;
+std::unique_ptr<OutputFile> DiskFiles::create(const std::string& name, std::string& why) {
+  return replacing_file(name, why);
+}
+
+bool DiskFiles::same_file(const std::string& a, const std::string& b) {
+  struct stat first {
+  }, second{};
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 void open_input(Units& units, FileSystem& files, int unit, const std::string& name) {
@@ -44,11 +48,15 @@ void open_input(Units& units, FileSystem& files, int unit, const std::string& na
   units.input.connect(*units.input_file, unit, name);
 }
 
-void open_report(Units& units, FileSystem& files, int unit, const std::string& name) {
+void open_report(Units& units, FileSystem& files, int unit, const std::string& name,
+                 const std::string& input_name) {
+  if (files.same_file(name, input_name))
+    throw Failure(Statement::OPEN, channel_name(unit, name),
+                  "this is the input file: the report would destroy it; name another report file");
   std::string why;
   units.report_file = files.create(name, why);
   if (!units.report_file) throw Failure(Statement::OPEN, channel_name(unit, name), why);
-  units.report.connect(*units.report_file, unit, name);
+  units.report.connect(units.report_file->stream(), unit, name);
 }
 
 }  // namespace textio

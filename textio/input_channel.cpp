@@ -1,8 +1,10 @@
 #include "textio/input_channel.hpp"
 
+#include <cerrno>
 #include <string>
 
 #include "textio/failure.hpp"
+#include "textio/read_line.hpp"
 
 namespace textio {
 
@@ -19,11 +21,20 @@ std::string_view InputChannel::next_line() {
     reread_ = false;
     return line_;
   }
-  if (!std::getline(*source_, line_)) {
-    if (source_->bad()) throw Failure(Statement::READ, name_, "the file could not be read");
-    throw Failure(Statement::READ, name_,
-                  "end of file after line " + std::to_string(line_number_) +
-                      ", before every value of the record was read");
+  errno = 0;
+  switch (read_line(*source_, line_)) {
+    case LineRead::kLine:
+      break;
+    case LineRead::kEnd:
+      throw Failure(Statement::READ, name_,
+                    "end of file after line " + std::to_string(line_number_) +
+                        ", before every value of the record was read");
+    case LineRead::kTooLong:
+      throw Failure(Statement::READ, name_,
+                    "line " + std::to_string(line_number_ + 1) + " is longer than " +
+                        std::to_string(kMaxLineLength) + " characters");
+    case LineRead::kError:
+      throw Failure(Statement::READ, name_, with_system_reason("the file could not be read"));
   }
   if (!line_.empty() && line_.back() == '\r') line_.pop_back();
   ++line_number_;

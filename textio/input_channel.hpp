@@ -15,7 +15,8 @@ class InputChannel {
   void close() { source_ = nullptr; }
 
   // The next line without its line end (LF, or CR LF). At the end of the
-  // input the run ends with a failure report.
+  // input, on a line longer than kMaxLineLength or on a read error the run
+  // ends with a failure report.
   std::string_view next_line();
 
   // Makes the next call of next_line() return the line last read again.

@@ -1,5 +1,7 @@
 #include "textio/output_channel.hpp"
 
+#include <cerrno>
+
 #include "textio/failure.hpp"
 
 namespace textio {
@@ -51,15 +53,20 @@ void OutputChannel::close() {
   if (sink_ == nullptr) return;
   if (pending_) put(kLineEnd);
   pending_ = false;
+  errno = 0;
   sink_->flush();
   const bool failed = !*sink_;
   sink_ = nullptr;
-  if (failed) throw Failure(Statement::CLOSE, name_, "the file could not be written completely");
+  if (failed)
+    throw Failure(Statement::CLOSE, name_,
+                  with_system_reason("the file could not be written completely"));
 }
 
 void OutputChannel::put(std::string_view bytes) {
+  errno = 0;
   sink_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!*sink_) throw Failure(Statement::WRITE, name_, "the file could not be written");
+  if (!*sink_)
+    throw Failure(Statement::WRITE, name_, with_system_reason("the file could not be written"));
 }
 
 }  // namespace textio

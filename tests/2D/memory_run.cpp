@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "2D/driver.hpp"
+#include "tests/support/buffer_file.hpp"
 
 namespace velda_test {
 namespace {
@@ -20,9 +21,9 @@ struct MemoryFiles : textio::FileSystem {
     why = "the file does not exist";
     return nullptr;
   }
-  std::unique_ptr<std::ostream> create(const std::string& name, std::string&) override {
+  std::unique_ptr<textio::OutputFile> create(const std::string& name, std::string&) override {
     created[name] = std::stringbuf();
-    return std::make_unique<std::ostream>(&created[name]);
+    return std::make_unique<test_support::BufferFile>(created[name]);
   }
 };
 
