@@ -11,6 +11,7 @@
 #include "plot/plot_error.hpp"
 #include "plot/problem.hpp"
 #include "plot/report_reader.hpp"
+#include "textio/printable.hpp"
 
 namespace plot {
 namespace {
@@ -32,9 +33,10 @@ void draw(const Request& request, std::ostream& out, std::ostream& err) {
   // warning is said.
   const std::string picture = draw_picture(problem, examination, results ? &*results : nullptr,
                                            request.input, request.report);
-  for (const Warning& w : examination.warnings) err << kProgram << ": warning: " << w.text << '\n';
+  for (const Warning& w : examination.warnings)
+    err << kProgram << ": warning: " << textio::printable(w.text) << '\n';
   write_file(request.picture, picture);
-  out << kProgram << ": wrote " << request.picture << '\n';
+  out << kProgram << ": wrote " << textio::printable(request.picture) << '\n';
 }
 
 }  // namespace
@@ -46,7 +48,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     return kExitDrawn;
   }
   if (const auto* usage = std::get_if<UsageError>(&command)) {
-    err << kProgram << ": " << usage->message << "\nUsage: " << kProgram
+    err << kProgram << ": " << textio::printable(usage->message) << "\nUsage: " << kProgram
         << " INPUT [REPORT] [-o PICTURE.svg]; " << kProgram << " --help tells more\n";
     return kExitUsage;
   }
@@ -54,9 +56,9 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     draw(std::get<Request>(command), out, err);
     return kExitDrawn;
   } catch (const PlotError& e) {
-    err << kProgram << ": " << e.what() << '\n';
+    err << kProgram << ": " << textio::printable(e.what()) << '\n';
   } catch (const std::exception& e) {
-    err << kProgram << ": the picture could not be drawn: " << e.what() << '\n';
+    err << kProgram << ": the picture could not be drawn: " << textio::printable(e.what()) << '\n';
   }
   return kExitRefused;
 }

@@ -4,25 +4,19 @@
 #include <cmath>
 
 #include "plot/plot_error.hpp"
+#include "textio/printable.hpp"
 
 namespace plot {
 namespace {
 
 constexpr int kDecimals = 2;  // a hundredth of a pixel
 
-// Length of the UTF-8 sequence that starts at s[i], or 0 if none does.
-std::size_t utf8_length(std::string_view s, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char lead = byte(i);
-  const std::size_t n = lead < 0x80           ? 1
-                        : (lead >> 5) == 0x6  ? 2
-                        : (lead >> 4) == 0xE  ? 3
-                        : (lead >> 3) == 0x1E ? 4
-                                              : 0;
-  if (n == 0 || i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((byte(i + k) >> 6) != 0x2) return 0;
-  return n;
+// Whether XML 1.0 allows the character in a document (surrogates and values
+// above U+10FFFF are no characters at all). CR is left out too: a parser
+// would turn it into a line end or a blank.
+bool is_xml_char(char32_t c) {
+  return c == '\t' || c == '\n' || (0x20 <= c && c <= 0xD7FF) || (0xE000 <= c && c <= 0xFFFD) ||
+         (0x10000 <= c && c <= 0x10FFFF);
 }
 
 }  // namespace
@@ -56,9 +50,11 @@ std::string path_data(const std::vector<Point>& points, bool closed) {
 std::string escaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
-    const char c = text[i];
-    const std::size_t n = utf8_length(text, i);
-    if (c == '&')
+    char32_t c = 0;
+    const std::size_t n = textio::utf8_sequence(text, i, c);
+    if (n == 0 || !is_xml_char(c))
+      out += '?';
+    else if (c == '&')
       out += "&amp;";
     else if (c == '<')
       out += "&lt;";
@@ -66,9 +62,6 @@ std::string escaped(std::string_view text) {
       out += "&gt;";
     else if (c == '"')
       out += "&quot;";
-    else if (n == 0 || (n == 1 && static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' &&
-                        c != '\r'))
-      out += '?';
     else
       out.append(text.substr(i, n));
     i += n == 0 ? 1 : n;

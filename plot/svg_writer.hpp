@@ -27,7 +27,8 @@ std::string point_list(const std::vector<Point>& points);
 std::string path_data(const std::vector<Point>& points, bool closed);
 
 // Text made safe as XML character data or attribute value: markup
-// characters escaped, control characters and bytes that are not UTF-8
+// characters escaped; bytes that are not well-formed UTF-8 and characters
+// XML does not allow (controls other than tab and line feed, U+FFFE, U+FFFF)
 // replaced by '?'.
 std::string escaped(std::string_view text);
 
