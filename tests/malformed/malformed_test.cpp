@@ -73,6 +73,8 @@ const Case kCorpus[] = {
     // Values that are not numbers of their kind, or out of their range.
     {"counts_real_for_integer.in", kFailed, "\"4.0\" in line 2 is not an integer"},
     {"counts_word.in", kFailed, "\"four\" in line 2 is not an integer"},
+    // Control bytes reach the terminal only as \xNN.
+    {"escape_sequence.in", kFailed, "\"\\x1B]0;pwned\\x07\" in line 2 is not an integer"},
     {"counts_two_signs.in", kFailed, "\"--4\" in line 2 is not an integer"},
     // A slash does not end the record early: it is part of the value.
     {"counts_slash.in", kFailed, "\"1/\" in line 2 is not an integer"},
@@ -153,10 +155,16 @@ const Case kCorpus[] = {
     {"single_point_boundaries.in", kSolved, "    5.00000E-01     5.00000E-01     5.00000E-01"},
     // Elements without a length, and coordinates too large to compute with.
     {"repeated_point.in", kRefused, "ELEMENT 2 (BOUNDARY 1, POINTS 2 AND 3) HAS ZERO LENGTH"},
-    // Regression: distinct points 1E-200 apart gave an element of length 0,
-    // which failed an assert (or divided by zero) in GEOM.
+    // Regressions: distinct points 1E-200 apart gave an element of length 0,
+    // which failed an assert (or divided by zero) in GEOM; a square of side
+    // 1E-160, whose squared lengths are subnormal, was solved with lost
+    // precision.
     {"element_length_underflows.in", kRefused,
-     "ELEMENT 5 (BOUNDARY 1, POINTS 5 AND 6) IS TOO SHORT: ITS LENGTH UNDERFLOWS TO ZERO"},
+     "ELEMENT 5 (BOUNDARY 1, POINTS 5 AND 6) IS TOO SHORT: ITS SQUARED LENGTH IS BELOW THE "
+     "SMALLEST NORMAL REAL (2.2E-308): RESCALE THE PROBLEM"},
+    {"element_length_subnormal.in", kRefused,
+     "ELEMENT 1 (BOUNDARY 1, POINTS 1 AND 2) IS TOO SHORT: ITS SQUARED LENGTH IS BELOW THE "
+     "SMALLEST NORMAL REAL (2.2E-308): RESCALE THE PROBLEM"},
     // Points 2E308 apart: the differences overflow, the tangents are not
     // numbers.
     {"element_length_overflows.in", kFailed, "(an invalid floating-point operation)"},

@@ -90,12 +90,23 @@ TEST(Picture, WarningsAreListedAndMarked) {
   EXPECT_EQ(occurrences(svg, "class=\"halo\""), 1);
 }
 
+// Every byte of the title that is not a character XML allows becomes '?':
+// stray and overlong bytes, surrogates, U+FFFE, U+FFFF, beyond U+10FFFF,
+// controls.
 TEST(Picture, MarkupAndStrayBytesInTheTitleAreMadeSafe) {
-  plot_test::Shape s = plot_test::annulus();
-  s.title = "<A & \"B\"> \xE9t\xC3\xA9";
-  const std::string svg = picture_of(s);
-  EXPECT_EQ(xml_fault(svg), "");
-  EXPECT_NE(svg.find(">&lt;A &amp; &quot;B&quot;&gt; ?t\xC3\xA9</text>"), std::string::npos);
+  const std::pair<std::string, std::string> titles[] = {
+      {"<A & \"B\"> \xE9t\xC3\xA9", "&lt;A &amp; &quot;B&quot;&gt; ?t\xC3\xA9"},
+      {"a\xC0\xAF|\xED\xA0\x80|\xEF\xBF\xBE\xEF\xBF\xBF|\xF4\x90\x80\x80|\x01\x1B\r|"
+       "\xF0\x9F\x98\x80",
+       "a??|???|??|????|???|\xF0\x9F\x98\x80"},
+  };
+  for (const auto& [title, shown] : titles) {
+    plot_test::Shape s = plot_test::annulus();
+    s.title = title;
+    const std::string svg = picture_of(s);
+    EXPECT_EQ(xml_fault(svg), "");
+    EXPECT_NE(svg.find(">" + shown + "</text>"), std::string::npos) << shown;
+  }
 }
 
 TEST(SvgWriter, NumbersAreShortAndAlwaysFinite) {

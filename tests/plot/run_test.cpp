@@ -93,6 +93,10 @@ TEST_F(Run, UnreadableOrRefusedFilesEndTheRunWithAMessage) {
       {{at("long.in")}, "element 1 of boundary 1 has coordinates too large to draw"},
       {{at("wide.in")}, "the problem's coordinates span too small or too large a range to draw"},
       {{at("ring.in"), "-o", at("no/x.svg")}, "cannot create the picture"},
+      {{at("ring.in"), "-o", "/dev/full"},
+       "cannot write the picture '/dev/full': the file could not be written completely: No "
+       "space left on device\n"},
+      {{"/dev/zero"}, "cannot read the input file '/dev/zero': line 1 is longer than 1048576"},
       {{at("big.in")},
        "the input file '" + at("big.in") +
            "' is refused: TOO MANY ELEMENTS :1700/1600 (maximum)\n"},

@@ -1,0 +1,60 @@
+#include "tests/support/process.hpp"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace test_support {
+namespace {
+
+// In the child: standard input, output and error, the limits, then the program.
+[[noreturn]] void exec_program(const std::filesystem::path& folder, const Launch& launch,
+                               const std::string& error_file) {
+  if (chdir(folder.c_str()) != 0) _exit(127);
+  const int in = open(launch.input.c_str(), O_RDONLY);
+  const int out = open("/dev/null", O_WRONLY);
+  const int err = open(error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (in < 0 || out < 0 || err < 0) _exit(127);
+  dup2(in, 0);
+  dup2(out, 1);
+  dup2(err, 2);
+  std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit file_size{launch.file_size, launch.file_size};
+  const rlimit memory{launch.memory, launch.memory};
+  setrlimit(RLIMIT_FSIZE, &file_size);
+  setrlimit(RLIMIT_AS, &memory);
+  std::vector<char*> argv{const_cast<char*>(VELDA_EXE)};
+  for (const std::string& arg : launch.args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  execv(VELDA_EXE, argv.data());
+  _exit(127);
+}
+
+}  // namespace
+
+Child::Child(const std::filesystem::path& folder, const Launch& launch) {
+  static int count = 0;
+  error_file_ = std::filesystem::temp_directory_path() /
+                ("velda-stderr-" + std::to_string(getpid()) + "-" + std::to_string(++count));
+  pid_ = fork();
+  if (pid_ < 0) throw std::runtime_error("fork failed");
+  if (pid_ == 0) exec_program(folder, launch, error_file_.string());
+}
+
+void Child::signal(int number) const { kill(pid_, number); }
+
+Ended Child::wait() {
+  int raw = 0;
+  waitpid(pid_, &raw, 0);
+  std::ostringstream error;
+  error << std::ifstream(error_file_).rdbuf();
+  std::filesystem::remove(error_file_);
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), error.str()};
+}
+
+}  // namespace test_support

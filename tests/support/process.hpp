@@ -1,0 +1,41 @@
+// The built program run as a child process that the test controls: started
+// in a folder, with limits, signalled, waited for.
+#pragma once
+
+#include <sys/resource.h>
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace test_support {
+
+struct Launch {
+  std::vector<std::string> args;
+  std::string input = "/dev/null";   // standard input, relative to the folder
+  rlim_t file_size = RLIM_INFINITY;  // bytes; writes beyond fail with EFBIG, as on a full disk
+  rlim_t memory = RLIM_INFINITY;     // bytes of address space
+};
+
+struct Ended {
+  int status;         // exit status, or 128 + the signal that ended it
+  std::string error;  // standard error
+};
+
+class Child {
+ public:
+  Child(const std::filesystem::path& folder, const Launch& launch);
+  Ended wait();
+  void signal(int number) const;
+
+ private:
+  std::filesystem::path error_file_;
+  pid_t pid_;
+};
+
+inline Ended run(const std::filesystem::path& folder, const Launch& launch) {
+  return Child(folder, launch).wait();
+}
+
+}  // namespace test_support
