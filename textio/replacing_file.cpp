@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <random>
 #include <streambuf>
 #include <utility>
 #include <vector>
@@ -19,6 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr int kMaxLinkHops = 40;  // as the system allows in a path
 constexpr std::size_t kBufferSize = std::size_t{1} << 16;
+constexpr int kCreateAttempts = 100;  // of a temporary name not in use
 
 // A stream buffer that writes to a file descriptor, leaving errno as the
 // failed write set it, and keeping it.
@@ -111,19 +113,24 @@ fs::path link_target(fs::path name) {
   return name;
 }
 
-// A new file beside target, with the given permissions (before the umask).
-int temporary_beside(const fs::path& target, mode_t mode, std::string& temporary) {
-  temporary = target.string() + ".partial-XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return fd;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  if (::fchmod(fd, mode & ~mask) != 0) {
-    ::close(fd);
-    ::unlink(temporary.c_str());
-    return -1;
+// A new file beside target, target.partial-XXXXXX, created with the given
+// permissions (a new file's are subject to the umask, as for any new file).
+int temporary_beside(const fs::path& target, mode_t mode, bool exact_mode, std::string& temporary) {
+  thread_local std::mt19937 random{std::random_device{}()};
+  constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+    temporary = target.string() + ".partial-";
+    for (int i = 0; i < 6; ++i) temporary += kLetters[random() % (sizeof kLetters - 1)];
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd >= 0 && exact_mode && ::fchmod(fd, mode) != 0) {
+      ::close(fd);
+      ::unlink(temporary.c_str());
+      return -1;
+    }
+    return fd;
   }
-  return fd;
+  return -1;
 }
 
 }  // namespace
@@ -143,7 +150,7 @@ std::unique_ptr<OutputFile> replacing_file(const std::string& name, std::string&
   } else if (!exists || ::access(target.c_str(), W_OK) == 0) {
     std::string temporary;
     const mode_t mode = exists ? existing.st_mode & 07777 : 0666;
-    const int fd = temporary_beside(target, mode, temporary);
+    const int fd = temporary_beside(target, mode, exists, temporary);
     if (fd >= 0) return std::make_unique<DiskFile>(fd, temporary, target.string());
   }
   why = with_system_reason("the file cannot be created or written");
