@@ -1,31 +1,29 @@
 // INFL2D: the influence of element J on the field point P = (X, Y),
 //   G = (1/2pi) ∫ ln r ds,   H = (1/2pi) ∫ (r.n)/r^2 ds = theta/(2pi),
 // r running from P to the element, n = (TANY, -TANX) the normal on the right
-// of the direction of travel. Both integrals are exact: with sA, sB the
-// coordinates of the start and end point along the tangent, measured from the
-// foot of the perpendicular from P, d the signed distance of P from the
-// element's line (positive on the side of n) and theta the angle from P->start
-// to P->end, counter-clockwise,
+// of the direction of travel. Both integrals are exact: with sA, sB, d the
+// operands of influence_operands.hpp and theta the angle from P->start to
+// P->end, counter-clockwise,
 //   G = c1 (sA ln(sA^2 + d^2) - sB ln(sB^2 + d^2) + 2 (d theta + ELEN)),
 // c1 = -1/(4pi), c2 = 1/(2pi), H = c2 theta.
 // At the element's own node theta is 0: G is then the weakly singular
 // integral (ELEN/2pi)(ln(ELEN/2) - 1) and H = 0, its principal value; the
 // free term is the caller's. On an end point s ln(s^2 + d^2) takes its limit 0.
 //
-// A batch of elements goes through three loops: the operands, then the C
-// library's logarithms and arc tangent with nothing else around them, then
+// A batch of elements goes through three loops: the operands, then the
+// logarithms and arc tangent of influence_maths.hpp on whole vectors, then
 // the integrals. Each element gets the same operations as in one call, so the
-// results are the same bits; but no value has to be saved around each library
-// call, and the two arithmetic loops run on vector registers. The compiler
-// builds them twice, for AVX-512 and for any x86-64 processor, and the one
-// the processor runs is picked at start-up: with only +, -, *, comparisons
-// and choices, element by element, and no contraction of a product and a
-// sum, both give the same bits. This brings the influence calls from about
-// 1.4 to about 1.1 times the cost of their library calls alone (bench/, one
-// thread).
+// results are the same bits. The two arithmetic loops are built twice, for
+// AVX-512 and for any x86-64 processor, and the one the processor runs is
+// picked at start-up: with only +, -, *, comparisons and choices, element by
+// element, and no contraction of a product and a sum, both give the same bits.
 #include "2D/INFL2D.hpp"
 
+#include <cfenv>
 #include <cmath>
+
+#include "2D/influence_maths.hpp"
+#include "2D/influence_operands.hpp"
 
 namespace velda {
 namespace {
@@ -34,55 +32,72 @@ const double PI = 4.0 * std::atan(1.0);
 const double c1 = -0.25 / PI;
 const double c2 = 0.5 / PI;
 
-// Everything a batch computes, one entry per element.
+// `count` rounded up to whole vectors.
+constexpr int padded(int count) { return (count + kMathsLanes - 1) / kMathsLanes * kMathsLanes; }
+constexpr int kPaddedBatch = padded(kInfluenceBatch);
+
+// Everything a batch computes, one entry per element, the maths' operands and
+// results padded to whole vectors.
 struct Batch {
   double sA[kInfluenceBatch], sB[kInfluenceBatch], d[kInfluenceBatch];
-  double r2A[kInfluenceBatch], r2B[kInfluenceBatch];  // s^2 + d^2 at the two ends
-  double y[kInfluenceBatch], x[kInfluenceBatch];      // the arc tangent's operands
-  double special[kInfluenceBatch];  // 1 on an end point (r2 = 0) or the own node, else 0
-  double lnA[kInfluenceBatch], lnB[kInfluenceBatch], theta[kInfluenceBatch];
+  double irregular[kInfluenceBatch];  // 1 where the maths' operands are stand-ins, else 0
+  double r2A[kPaddedBatch], r2B[kPaddedBatch], y[kPaddedBatch], x[kPaddedBatch];
+  double lnA[kPaddedBatch], lnB[kPaddedBatch], theta[kPaddedBatch];
 };
 
-// The arc tangent's operands are formed for the own node as well, where they
-// are not used: with finite coordinates they raise no floating-point flag.
-[[gnu::target_clones("avx512f", "default")]] void operands(const Velda& v, double X, double Y,
-                                                           int first, int count, Batch& b) {
+bool own_node(const Velda& v, double X, double Y, int J) { return X == v.XN(J) && Y == v.YN(J); }
+
+bool within_range(double a) { return std::abs(a) < kMathsLargest; }
+
+// The operands, and the stand-ins ln 1 and atan2(0, 1) wherever the
+// vector calls are not to see the real ones: at the own node, on an end point
+// (r2 = 0), where atan2 has (0, 0), or where an operand is past kMathsLargest
+// (or not finite). With finite coordinates forming the operands raises no
+// floating-point flag.
+// Returns the number of such elements.
+[[gnu::target_clones("avx512f", "default")]] int operands(const Velda& v, double X, double Y,
+                                                          int first, int count, Batch& b) {
+  int irregular = 0;
   for (int e = 0; e < count; ++e) {
-    const int J = first + e;
-    const double DXA = X - v.XP(J);
-    const double DYA = Y - v.YP(J);
-    const double sA = -(v.TANY(J) * DYA + v.TANX(J) * DXA);
-    const double sB = v.ELEN(J) + sA;
-    const double d = v.TANY(J) * DXA - v.TANX(J) * DYA;
-    const double d2 = d * d;
-    b.sA[e] = sA;
-    b.sB[e] = sB;
-    b.d[e] = d;
-    b.r2A[e] = sA * sA + d2;
-    b.r2B[e] = sB * sB + d2;
-    b.y[e] = (sA - sB) * d;
-    b.x[e] = sA * sB + d2;
-    const bool own_node = X == v.XN(J) && Y == v.YN(J);
-    b.special[e] = b.r2A[e] == 0.0 || b.r2B[e] == 0.0 || own_node ? 1.0 : 0.0;
+    const InfluenceOperands o = influence_operands(v, X, Y, first + e);
+    const bool regular = !own_node(v, X, Y, first + e) && o.r2A > 0.0 && o.r2B > 0.0 &&
+                         within_range(o.r2A) && within_range(o.r2B) && within_range(o.y) &&
+                         within_range(o.x) && (o.y != 0.0 || o.x != 0.0);
+    b.sA[e] = o.sA;
+    b.sB[e] = o.sB;
+    b.d[e] = o.d;
+    b.irregular[e] = regular ? 0.0 : 1.0;
+    b.r2A[e] = regular ? o.r2A : 1.0;
+    b.r2B[e] = regular ? o.r2B : 1.0;
+    b.y[e] = regular ? o.y : 0.0;
+    b.x[e] = regular ? o.x : 1.0;
+    irregular += regular ? 0 : 1;
   }
+  for (int e = count; e < padded(count); ++e) {
+    b.r2A[e] = b.r2B[e] = b.x[e] = 1.0;
+    b.y[e] = 0.0;
+  }
+  return irregular;
 }
 
-// On an end point (r2 = 0) the logarithm is not taken and counts as 0; at
-// the element's own node (X, Y) = (XN, YN), exactly, theta is 0. Anywhere
-// else, nearly everywhere, the three calls are made without a further look.
-void library_calls(const Velda& v, double X, double Y, int first, int count, Batch& b) {
+// The elements whose operands the vector calls did not see, one at a time:
+// on an end point (r2 = 0) the logarithm is not taken and counts as 0; at the
+// own node theta is 0. The functions may raise a flag there, for (0, 0) or a
+// huge operand, that no fault stands behind: the results are finite or, for
+// an infinite operand, already announced by its overflow. So the flags are
+// left as they were before.
+void irregular_elements(const Velda& v, double X, double Y, int first, int count, Batch& b) {
+  const InfluenceMaths& maths = influence_maths();
+  std::fexcept_t flags;
+  std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
   for (int e = 0; e < count; ++e) {
-    if (b.special[e] == 0.0) {
-      b.lnA[e] = std::log(b.r2A[e]);
-      b.lnB[e] = std::log(b.r2B[e]);
-      b.theta[e] = std::atan2(b.y[e], b.x[e]);
-    } else {
-      b.lnA[e] = b.r2A[e] == 0.0 ? 0.0 : std::log(b.r2A[e]);
-      b.lnB[e] = b.r2B[e] == 0.0 ? 0.0 : std::log(b.r2B[e]);
-      const bool own_node = X == v.XN(first + e) && Y == v.YN(first + e);
-      b.theta[e] = own_node ? 0.0 : std::atan2(b.y[e], b.x[e]);
-    }
+    if (b.irregular[e] == 0.0) continue;
+    const InfluenceOperands o = influence_operands(v, X, Y, first + e);
+    b.lnA[e] = o.r2A == 0.0 ? 0.0 : maths.log(o.r2A);
+    b.lnB[e] = o.r2B == 0.0 ? 0.0 : maths.log(o.r2B);
+    b.theta[e] = own_node(v, X, Y, first + e) ? 0.0 : maths.atan2(o.y, o.x);
   }
+  std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
 }
 
 // G = c1 (sA ln(sA^2 + d^2) + T), T = 2 (d theta + ELEN) - sB ln(sB^2 + d^2).
@@ -107,8 +122,9 @@ void library_calls(const Velda& v, double X, double Y, int first, int count, Bat
 void influence_batch(const Velda& v, double X, double Y, int first, int count, double* G,
                      double* H) {
   Batch b;
-  operands(v, X, Y, first, count, b);
-  library_calls(v, X, Y, first, count, b);
+  const int irregular = operands(v, X, Y, first, count, b);
+  influence_maths().calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
+  if (irregular > 0) irregular_elements(v, X, Y, first, count, b);
   integrals(v, first, count, b, G, H);
 }
 
