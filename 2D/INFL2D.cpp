@@ -19,6 +19,7 @@
 // element, and no contraction of a product and a sum, both give the same bits.
 #include "2D/INFL2D.hpp"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
@@ -37,41 +38,41 @@ constexpr int padded(int count) { return (count + kMathsLanes - 1) / kMathsLanes
 constexpr int kPaddedBatch = padded(kInfluenceBatch);
 
 // Everything a batch computes, one entry per element, the maths' operands and
-// results padded to whole vectors.
+// results padded to whole vectors and aligned to them.
 struct Batch {
-  double sA[kInfluenceBatch], sB[kInfluenceBatch], d[kInfluenceBatch];
-  double irregular[kInfluenceBatch];  // 1 where the maths' operands are stand-ins, else 0
-  double r2A[kPaddedBatch], r2B[kPaddedBatch], y[kPaddedBatch], x[kPaddedBatch];
-  double lnA[kPaddedBatch], lnB[kPaddedBatch], theta[kPaddedBatch];
+  alignas(64) double sA[kInfluenceBatch], sB[kInfluenceBatch], d[kInfluenceBatch];
+  alignas(64) double r2A[kPaddedBatch], r2B[kPaddedBatch], y[kPaddedBatch], x[kPaddedBatch];
+  alignas(64) double lnA[kPaddedBatch], lnB[kPaddedBatch], theta[kPaddedBatch];
 };
 
-bool own_node(const Velda& v, double X, double Y, int J) { return X == v.XN(J) && Y == v.YN(J); }
+bool own_node(const Velda& v, double X, double Y, int J) { return (X == v.XN(J)) & (Y == v.YN(J)); }
 
-bool within_range(double a) { return std::abs(a) < kMathsLargest; }
+// Whether the vector calls give the element its values without raising a
+// floating-point flag: not at the own node (theta = 0), not on an end point
+// (r2 = 0, ln not taken), not atan2(0, 0), no operand past kMathsLargest or
+// not finite (|y| and |x| are at most (r2A + r2B)/2). & rather than &&: no
+// branch, so that the loop around it runs on vector registers.
+bool regular(const InfluenceOperands& o, bool own_node) {
+  return !own_node & (std::min(o.r2A, o.r2B) > 0.0) & (std::max(o.r2A, o.r2B) < kMathsLargest) &
+         ((o.y != 0.0) | (o.x != 0.0));
+}
 
-// The operands, and the stand-ins ln 1 and atan2(0, 1) wherever the
-// vector calls are not to see the real ones: at the own node, on an end point
-// (r2 = 0), where atan2 has (0, 0), or where an operand is past kMathsLargest
-// (or not finite). With finite coordinates forming the operands raises no
-// floating-point flag.
-// Returns the number of such elements.
+// The operands, padded with ln 1 and atan2(0, 1). With finite coordinates
+// forming them raises no floating-point flag. Returns the number of elements
+// that are not regular.
 [[gnu::target_clones("avx512f", "default")]] int operands(const Velda& v, double X, double Y,
                                                           int first, int count, Batch& b) {
   int irregular = 0;
   for (int e = 0; e < count; ++e) {
     const InfluenceOperands o = influence_operands(v, X, Y, first + e);
-    const bool regular = !own_node(v, X, Y, first + e) && o.r2A > 0.0 && o.r2B > 0.0 &&
-                         within_range(o.r2A) && within_range(o.r2B) && within_range(o.y) &&
-                         within_range(o.x) && (o.y != 0.0 || o.x != 0.0);
     b.sA[e] = o.sA;
     b.sB[e] = o.sB;
     b.d[e] = o.d;
-    b.irregular[e] = regular ? 0.0 : 1.0;
-    b.r2A[e] = regular ? o.r2A : 1.0;
-    b.r2B[e] = regular ? o.r2B : 1.0;
-    b.y[e] = regular ? o.y : 0.0;
-    b.x[e] = regular ? o.x : 1.0;
-    irregular += regular ? 0 : 1;
+    b.r2A[e] = o.r2A;
+    b.r2B[e] = o.r2B;
+    b.y[e] = o.y;
+    b.x[e] = o.x;
+    irregular += regular(o, own_node(v, X, Y, first + e)) ? 0 : 1;
   }
   for (int e = count; e < padded(count); ++e) {
     b.r2A[e] = b.r2B[e] = b.x[e] = 1.0;
@@ -80,22 +81,25 @@ bool within_range(double a) { return std::abs(a) < kMathsLargest; }
   return irregular;
 }
 
-// The elements whose operands the vector calls did not see, one at a time:
-// on an end point (r2 = 0) the logarithm is not taken and counts as 0; at the
-// own node theta is 0. The functions may raise a flag there, for (0, 0) or a
-// huge operand, that no fault stands behind: the results are finite or, for
-// an infinite operand, already announced by its overflow. So the flags are
-// left as they were before.
-void irregular_elements(const Velda& v, double X, double Y, int first, int count, Batch& b) {
+// The maths of a batch with elements that are not regular: their values are
+// taken again one at a time. On an end point (r2 = 0) the logarithm is not
+// taken and counts as 0; at the own node theta is 0. The functions may raise a
+// flag on such operands, for (0, 0) or a huge operand, with no fault behind
+// it: the results are finite or, for an operand that is not, already
+// announced by the flag its arithmetic raised. So the flags are left as they
+// were before.
+void maths_with_irregular(const Velda& v, double X, double Y, int first, int count, Batch& b) {
   const InfluenceMaths& maths = influence_maths();
   std::fexcept_t flags;
   std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
+  maths.calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
   for (int e = 0; e < count; ++e) {
-    if (b.irregular[e] == 0.0) continue;
     const InfluenceOperands o = influence_operands(v, X, Y, first + e);
+    const bool own = own_node(v, X, Y, first + e);
+    if (regular(o, own)) continue;
     b.lnA[e] = o.r2A == 0.0 ? 0.0 : maths.log(o.r2A);
     b.lnB[e] = o.r2B == 0.0 ? 0.0 : maths.log(o.r2B);
-    b.theta[e] = own_node(v, X, Y, first + e) ? 0.0 : maths.atan2(o.y, o.x);
+    b.theta[e] = own ? 0.0 : maths.atan2(o.y, o.x);
   }
   std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
 }
@@ -122,9 +126,10 @@ void irregular_elements(const Velda& v, double X, double Y, int first, int count
 void influence_batch(const Velda& v, double X, double Y, int first, int count, double* G,
                      double* H) {
   Batch b;
-  const int irregular = operands(v, X, Y, first, count, b);
-  influence_maths().calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
-  if (irregular > 0) irregular_elements(v, X, Y, first, count, b);
+  if (operands(v, X, Y, first, count, b) == 0)
+    influence_maths().calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
+  else
+    maths_with_irregular(v, X, Y, first, count, b);
   integrals(v, first, count, b, G, H);
 }
 

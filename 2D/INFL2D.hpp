@@ -6,7 +6,7 @@
 
 namespace velda {
 
-// Elements taken together by influence_batch: its working arrays, 6 KiB,
+// Elements taken together by influence_batch: its working arrays, 5 KiB,
 // stay in the first-level cache.
 inline constexpr int kInfluenceBatch = 64;
 

@@ -7,15 +7,15 @@
 #include <string>
 
 namespace velda {
-namespace {
 
 #if defined(__x86_64__)
 // Widest first. A processor without FMA gets the nofma path: it runs
 // correctly, but the last digits of a round-off-level number in its report
 // can differ from those every processor with FMA prints.
-const InfluenceMaths* const kPaths[] = {&kMathsAvx512, &kMathsAvx2, &kMathsScalar, &kMathsNoFma};
+static const InfluenceMaths* const kPaths[] = {&kMathsAvx512, &kMathsAvx2, &kMathsScalar,
+                                               &kMathsNoFma};
 
-bool can_run(const InfluenceMaths& path) {
+bool processor_runs(const InfluenceMaths& path) {
   __builtin_cpu_init();  // the choice may be made before the library has looked
   if (&path == &kMathsAvx512) return __builtin_cpu_supports("avx512f");
   if (&path == &kMathsAvx2) return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
@@ -24,18 +24,29 @@ bool can_run(const InfluenceMaths& path) {
 }
 #else
 // Other 64-bit processors (ARM's, for one) all have FMA.
-const InfluenceMaths* const kPaths[] = {&kMathsScalar};
+static const InfluenceMaths* const kPaths[] = {&kMathsScalar};
 
-bool can_run(const InfluenceMaths&) { return true; }
+bool processor_runs(const InfluenceMaths&) { return true; }
 #endif
+
+std::span<const InfluenceMaths* const> influence_maths_paths() { return kPaths; }
+
+namespace {
 
 const InfluenceMaths* widest() {
   for (const InfluenceMaths* path : kPaths)
-    if (can_run(*path)) return path;
+    if (processor_runs(*path)) return path;
   return kPaths[0];
 }
 
 std::atomic<const InfluenceMaths*> chosen{widest()};
+
+std::string path_names() {
+  std::string names;
+  for (const InfluenceMaths* path : kPaths)
+    names += (names.empty() ? "" : ", ") + std::string(path->name);
+  return names;
+}
 
 }  // namespace
 
@@ -48,17 +59,14 @@ void choose_influence_maths(const char* name) {
   }
   for (const InfluenceMaths* path : kPaths) {
     if (std::string(name) != path->name) continue;
-    if (!can_run(*path))
+    if (!processor_runs(*path))
       throw std::invalid_argument(std::string("VELDA_SIMD=") + name +
                                   ": this processor cannot run that path");
     chosen.store(path);
     return;
   }
-  std::string known;
-  for (const InfluenceMaths* path : kPaths)
-    known += std::string(known.empty() ? "" : ", ") + path->name;
   throw std::invalid_argument(std::string("VELDA_SIMD=") + name +
-                              ": unknown path (known: " + known + ")");
+                              ": unknown path (known: " + path_names() + ")");
 }
 
 }  // namespace velda

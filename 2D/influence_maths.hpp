@@ -10,6 +10,8 @@
 // inline code, so that none of it can stand in for code of the other files.
 #pragma once
 
+#include <span>
+
 namespace velda {
 
 // influence_batch hands the operands over in whole vectors of the widest
@@ -18,6 +20,7 @@ inline constexpr int kMathsLanes = 8;
 
 struct InfluenceMaths {
   const char* name;  // as VELDA_SIMD names the path
+  bool fma;          // one of the paths with FMA, which all give the same bits
 
   // lnA[i] = ln(r2A[i]), lnB[i] = ln(r2B[i]), theta[i] = atan2(y[i], x[i])
   // for i = 0 ... n-1, n a multiple of kMathsLanes. On finite operands
@@ -37,6 +40,12 @@ struct InfluenceMaths {
 inline constexpr double kMathsLargest = 0x1p900;
 
 extern const InfluenceMaths kMathsAvx512, kMathsAvx2, kMathsScalar, kMathsNoFma;
+
+// Every path built for this kind of processor, widest first.
+std::span<const InfluenceMaths* const> influence_maths_paths();
+
+// Whether this processor runs `path`.
+bool processor_runs(const InfluenceMaths& path);
 
 // The path the influence integrals use: the one chosen last, at first the
 // widest the processor runs.

@@ -23,6 +23,6 @@ void calls(int n, const double* r2A, const double* r2B, const double* y, const d
 
 }  // namespace
 
-const InfluenceMaths kMathsAvx512 = {"avx512", calls, log1, atan21};
+const InfluenceMaths kMathsAvx512 = {"avx512", true, calls, log1, atan21};
 
 }  // namespace velda

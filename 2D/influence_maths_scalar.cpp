@@ -22,6 +22,6 @@ void calls(int n, const double* r2A, const double* r2B, const double* y, const d
 
 }  // namespace
 
-const InfluenceMaths kMathsScalar = {"scalar", calls, log1, atan21};
+const InfluenceMaths kMathsScalar = {"scalar", true, calls, log1, atan21};
 
 }  // namespace velda

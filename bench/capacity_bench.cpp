@@ -1,15 +1,17 @@
 // The capacity case timed, every figure of one run of the benchmark measured
 // together so that their ratios hold under the same conditions: the whole
 // program run, its three costly steps, the influence calls on one thread
-// against their floor, and the solver against a straightforward
-// column-oriented elimination. Each run also checks that all results are the
-// same bits as the first whole run's. Usage: velda_bench [RUNS]
+// against their floors (SLEEF's functions, as the program takes them, and the
+// C library's), and the solver against a straightforward column-oriented
+// elimination. Each run also checks that all results are the same bits as the
+// first whole run's. Usage: [VELDA_SIMD=PATH] velda_bench [RUNS]
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -20,9 +22,10 @@
 
 #include "2D/VELDA.hpp"
 #include "2D/driver.hpp"
+#include "2D/influence_maths.hpp"
 #include "bench/capacity_case.hpp"
 #include "bench/column_oriented_elimination.hpp"
-#include "bench/libm_floor.hpp"
+#include "bench/maths_floor.hpp"
 #include "lib/DPVT.hpp"
 #include "lib/elimination_kernels.hpp"
 #include "lib/parallel.hpp"
@@ -33,7 +36,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kDefaultRepetitions = 5;
-constexpr int kSampleSize = 1 << 15;  // operand sets of the floor, 1 MiB
+constexpr int kSampleSize = 1 << 15;  // operand sets of the floors, 1 MiB
 constexpr double kPivotTolerance = 1.0E-5;
 constexpr double kMillion = 1.0E6;
 
@@ -65,8 +68,8 @@ struct Repetition {
   double whole, whole_cpu;           // elapsed, and processor time of all threads
   double assembly, solve, internal;  // elapsed, on the machine's threads
   // Processor time, on one thread: assembly and internal points, DPVT, the
-  // column-oriented elimination and the floor.
-  double one_thread, solve_one_thread, column_oriented, floor;
+  // column-oriented elimination and the two floors.
+  double one_thread, solve_one_thread, column_oriented, floor, libm_floor;
 };
 
 // What every run must reproduce bit for bit.
@@ -187,14 +190,15 @@ std::string processor_name() {
 }
 
 void print_header() {
-  std::printf("%-8s %7s %9s %9s %7s %9s %11s %9s %10s %7s\n", "", "whole", "whole-cpu", "assembly",
-              "solve", "internal", "one-thread", "solve-1t", "column-1t", "floor");
+  std::printf("%-8s %7s %9s %9s %7s %9s %11s %9s %10s %7s %11s\n", "", "whole", "whole-cpu",
+              "assembly", "solve", "internal", "one-thread", "solve-1t", "column-1t", "floor",
+              "libm-floor");
 }
 
 void print_row(const char* label, const Repetition& r) {
-  std::printf("%-8s %7.3f %9.3f %9.3f %7.3f %9.3f %11.3f %9.3f %10.3f %7.3f\n", label, r.whole,
-              r.whole_cpu, r.assembly, r.solve, r.internal, r.one_thread, r.solve_one_thread,
-              r.column_oriented, r.floor);
+  std::printf("%-8s %7.3f %9.3f %9.3f %7.3f %9.3f %11.3f %9.3f %10.3f %7.3f %11.3f\n", label,
+              r.whole, r.whole_cpu, r.assembly, r.solve, r.internal, r.one_thread,
+              r.solve_one_thread, r.column_oriented, r.floor, r.libm_floor);
 }
 
 void print_summary(const std::vector<Repetition>& reps, long long calls, bool identical) {
@@ -209,15 +213,20 @@ void print_summary(const std::vector<Repetition>& reps, long long calls, bool id
       over_runs([](const Repetition& r) { return r.solve_one_thread; }),
       over_runs([](const Repetition& r) { return r.column_oriented; }),
       over_runs([](const Repetition& r) { return r.floor; }),
+      over_runs([](const Repetition& r) { return r.libm_floor; }),
   };
   print_row("median", m);
   std::printf("\nratios, median over the runs of the ratio within each run:\n");
-  std::printf("  whole run / floor                          %6.3f   (target <= 0.75)\n",
+  std::printf("  whole run / C library's floor              %6.3f   (target <= 0.30)\n",
+              over_runs([](const Repetition& r) { return r.whole / r.libm_floor; }));
+  std::printf("  whole run / floor                          %6.3f\n",
               over_runs([](const Repetition& r) { return r.whole / r.floor; }));
   std::printf("  whole run's processor time / floor         %6.3f\n",
               over_runs([](const Repetition& r) { return r.whole_cpu / r.floor; }));
-  std::printf("  influence calls on one thread / floor      %6.3f   (target <= 1.25)\n",
+  std::printf("  influence calls on one thread / floor      %6.3f   (target <= 1.3)\n",
               over_runs([](const Repetition& r) { return r.one_thread / r.floor; }));
+  std::printf("  floor / C library's floor                  %6.3f\n",
+              over_runs([](const Repetition& r) { return r.floor / r.libm_floor; }));
   std::printf("  column-oriented elimination / solver       %6.1f   (target >= 4)\n",
               over_runs([](const Repetition& r) { return r.column_oriented / r.solve; }));
   std::printf(
@@ -225,9 +234,9 @@ void print_summary(const std::vector<Repetition>& reps, long long calls, bool id
       over_runs([](const Repetition& r) { return r.column_oriented / r.solve_one_thread; }));
   std::printf(
       "influence calls per second (medians): %.1f million on all threads, %.1f million on\n"
-      "one thread, %.1f million at the floor\n",
+      "one thread, %.1f million at the floor, %.1f million at the C library's\n",
       calls / (m.assembly + m.internal) / kMillion, calls / m.one_thread / kMillion,
-      calls / m.floor / kMillion);
+      calls / m.floor / kMillion, calls / m.libm_floor / kMillion);
   std::printf("results the same bits on every run, thread count and solver: %s\n",
               identical ? "yes" : "NO");
 }
@@ -235,6 +244,7 @@ void print_summary(const std::vector<Repetition>& reps, long long calls, bool id
 }  // namespace
 
 int main(int argc, char** argv) {
+  velda::choose_influence_maths(std::getenv("VELDA_SIMD"));
   const int repetitions = argc > 1 ? std::stoi(argv[1]) : kDefaultRepetitions;
   const fs::path folder = fs::temp_directory_path() / ("velda_bench_" + std::to_string(getpid()));
   fs::create_directories(folder);
@@ -245,18 +255,18 @@ int main(int argc, char** argv) {
   const std::unique_ptr<velda::Velda> v = whole_run(folder, warm_up, warm_up_processor);
   const Results expected = results_of(*v);
   const long long calls = influence_calls(*v);
-  const std::vector<bench::LibmArguments> sample = bench::sample_arguments(*v, kSampleSize);
+  const bench::MathsOperands sample = bench::sample_operands(*v, kSampleSize);
 
   std::printf(
       "capacity case: %d elements, %d internal points, both symmetries: %lld influence "
       "calls\n",
       v->NELEM, v->NINTP, calls);
-  std::printf("%s, %d threads, %s elimination kernels; load average %s\n\n",
+  std::printf("%s, %d threads, %s elimination kernels, %s influence maths; load average %s\n\n",
               processor_name().c_str(), lib::thread_count(), lib::elimination_kernels().name,
-              load_average().c_str());
+              velda::influence_maths().name, load_average().c_str());
   std::printf(
       "seconds: elapsed; whole-cpu processor time of all threads; one-thread, solve-1t,\n"
-      "column-1t and floor processor time of the one thread doing the work\n");
+      "column-1t, floor (SLEEF) and libm-floor processor time of the one thread doing the work\n");
   print_header();
 
   bool identical = true;
@@ -270,7 +280,9 @@ int main(int argc, char** argv) {
     time_steps(*v, expected, solution, t, identical);
     time_one_thread(*v, expected, solution, t, identical);
     double sum = 0.0;
-    t.floor = thread_seconds([&] { sum = bench::floor_loop(sample, calls); });
+    t.floor = thread_seconds([&] { sum = bench::sleef_floor(sample, calls); });
+    floor_sums = floor_sums + sum;
+    t.libm_floor = thread_seconds([&] { sum = bench::libm_floor(sample, calls); });
     floor_sums = floor_sums + sum;
     reps.push_back(t);
     print_row(("run " + std::to_string(r)).c_str(), t);

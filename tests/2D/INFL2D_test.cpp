@@ -1,6 +1,9 @@
+#include "2D/INFL2D.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -9,8 +12,9 @@
 #include <random>
 #include <vector>
 
-#include "2D/INFL2D.hpp"
 #include "2D/VELDA.hpp"
+#include "2D/influence_maths.hpp"
+#include "2D/influence_operands.hpp"
 #include "tests/2D/problems.hpp"
 
 namespace velda::test {
@@ -133,57 +137,71 @@ TEST(INFL2D, HOverAClosedBoundaryIsTheAngleSeen) {
   EXPECT_NEAR(turn(-1, 0), 0.0, 1e-14);
 }
 
-// INFL2D as its formula reads, one field point and one element at a time.
+// INFL2D as its formula reads, one field point and one element at a time,
+// with the one-operand functions of the chosen path.
 void one_at_a_time(const Velda& v, double X, double Y, int J, double& G, double& H) {
+  const InfluenceMaths& maths = influence_maths();
   const double pi = 4.0 * std::atan(1.0);
-  const double DXA = X - v.XP(J), DYA = Y - v.YP(J);
-  const double sA = -(v.TANY(J) * DYA + v.TANX(J) * DXA);
-  const double sB = v.ELEN(J) + sA;
-  const double d = v.TANY(J) * DXA - v.TANX(J) * DYA;
-  const double d2 = d * d;
+  const InfluenceOperands o = influence_operands(v, X, Y, J);
   const bool own_node = X == v.XN(J) && Y == v.YN(J);
-  const double theta = own_node ? 0.0 : std::atan2((sA - sB) * d, sA * sB + d2);
+  const double theta = own_node ? 0.0 : maths.atan2(o.y, o.x);
   H = (0.5 / pi) * theta;
-  auto s_ln = [&](double s) {
-    const double r2 = s * s + d2;
-    return r2 == 0.0 ? 0.0 : s * std::log(r2);
-  };
-  const double T = 2.0 * (d * theta + v.ELEN(J)) - s_ln(sB);
-  G = (-0.25 / pi) * (s_ln(sA) + T);
+  auto s_ln = [&](double s, double r2) { return r2 == 0.0 ? 0.0 : s * maths.log(r2); };
+  const double T = 2.0 * (o.d * theta + v.ELEN(J)) - s_ln(o.sB, o.r2B);
+  G = (-0.25 / pi) * (s_ln(o.sA, o.r2A) + T);
 }
 
 bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// The batches run the formula's operations loop by loop, on vector registers:
-// still the same bits, on own nodes (their mirror images on an axis too, -0
-// being 0), on end points where a logarithm is skipped, on the line of an
-// element and anywhere else, whatever the batch's length and first element.
-TEST(INFL2D, BatchesGiveTheBitsOfOneCallAtATime) {
-  // The square's nodes lie on both axes.
-  const auto v = geometry({rectangle(-1, -1, 1, 1, 1), circle(0.3, -0.2, 0.4, 71, true),
-                           polyline({{-3, 2}, {3, 2.5}}, 150)});
-  std::vector<Point> points = {{5, 2.5}, {-4, 2 - 0.5 / 6}, {0.31, -0.19}, {7, -9}};
-  for (int J = 1; J <= v->NELEM; ++J)
-    for (double kx : {-1.0, 1.0})
-      for (double ky : {-1.0, 1.0}) {
-        points.push_back({kx * v->XN(J), ky * v->YN(J)});
-        points.push_back({kx * v->XP(J), ky * v->YP(J)});
-        points.push_back({kx * v->XE(J), ky * v->YE(J)});
-      }
-  for (int length : {kInfluenceBatch, 1, 7, 33})
-    for (const Point& p : points)
-      for (int first = 1; first <= v->NELEM; first += length) {
-        const int count = std::min(length, v->NELEM - first + 1);
-        double G[kInfluenceBatch], H[kInfluenceBatch];
-        influence_batch(*v, p.x, p.y, first, count, G, H);
-        for (int e = 0; e < count; ++e) {
-          double G1, H1;
-          one_at_a_time(*v, p.x, p.y, first + e, G1, H1);
-          ASSERT_TRUE(same_bits(G[e], G1) && same_bits(H[e], H1))
-              << "element " << first + e << " at (" << p.x << ", " << p.y << "): " << G[e]
-              << " " << H[e] << " vs " << G1 << " " << H1;
+// On every path the processor runs, the batches, with the maths on whole
+// vectors, give the bits of the one-operand functions (which on the FMA paths
+// are the same functions), and raise no division-by-zero, overflow or invalid
+// flag: on own nodes (their mirror images on an axis too, -0 being 0), on end
+// points where a logarithm is skipped, on the line of an element, near and
+// far, whatever the batch's length and first element, and at scales where
+// squared distances are subnormal or past the vector paths' range.
+TEST(INFL2D, BatchesGiveTheBitsOfOneCallAtATimeOnEveryPath) {
+  for (double scale : {1.0, 1e-160, 1e150}) {
+    auto at = [scale](std::vector<Point> points) {
+      for (Point& p : points) p = {p.x * scale, p.y * scale};
+      return points;
+    };
+    // The square's nodes lie on both axes.
+    const auto v = geometry({at(rectangle(-1, -1, 1, 1, 1)), at(circle(0.3, -0.2, 0.4, 23, true)),
+                             at(polyline({{-3, 2}, {3, 2.5}}, 40))});
+    std::vector<Point> points = at({{5, 2.5}, {-4, 2 - 0.5 / 6}, {0.31, -0.19}, {7, -9}});
+    for (int J = 1; J <= v->NELEM; ++J)
+      for (double kx : {-1.0, 1.0})
+        for (double ky : {-1.0, 1.0}) {
+          points.push_back({kx * v->XN(J), ky * v->YN(J)});
+          points.push_back({kx * v->XP(J), ky * v->YP(J)});
+          points.push_back({kx * v->XE(J), ky * v->YE(J)});
         }
-      }
+    for (const InfluenceMaths* path : influence_maths_paths()) {
+      if (!processor_runs(*path)) continue;
+      SCOPED_TRACE(testing::Message() << path->name << " path, scale " << scale);
+      choose_influence_maths(path->name);
+      int raised = 0;
+      for (int length : {kInfluenceBatch, 1, 7, 33})
+        for (const Point& p : points)
+          for (int first = 1; first <= v->NELEM; first += length) {
+            const int count = std::min(length, v->NELEM - first + 1);
+            double G[kInfluenceBatch], H[kInfluenceBatch];
+            std::feclearexcept(FE_ALL_EXCEPT);
+            influence_batch(*v, p.x, p.y, first, count, G, H);
+            raised |= std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+            for (int e = 0; e < count; ++e) {
+              double G1, H1;
+              one_at_a_time(*v, p.x, p.y, first + e, G1, H1);
+              ASSERT_TRUE(same_bits(G[e], G1) && same_bits(H[e], H1))
+                  << "element " << first + e << " at (" << p.x << ", " << p.y << "): " << G[e]
+                  << " " << H[e] << " vs " << G1 << " " << H1;
+            }
+          }
+      EXPECT_EQ(raised, 0);
+    }
+  }
+  choose_influence_maths(nullptr);
 }
 
 }  // namespace

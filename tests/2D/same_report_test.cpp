@@ -1,6 +1,7 @@
 // The capacity case at a few hundred elements and internal points, both
-// symmetries on: its report is the same bytes however the work is shared out
-// and whichever way the system is solved.
+// symmetries on: its report is the same bytes however the work is shared out,
+// whichever way the system is solved and on every path of the influence
+// integrals' functions with FMA.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,13 +9,14 @@
 #include <string>
 
 #include "2D/VELDA.hpp"
+#include "2D/influence_maths.hpp"
 #include "2D/memory_run.hpp"
 #include "bench/capacity_case.hpp"
 #include "lib/elimination_kernels.hpp"
 #include "lib/parallel.hpp"
+#include "tests/lib/reference_dpvt.hpp"
 #include "textio/layout.hpp"
 #include "textio/units.hpp"
-#include "tests/lib/reference_dpvt.hpp"
 
 namespace {
 
@@ -54,17 +56,23 @@ std::string report_with_textbook_solver(const std::string& input) {
 }
 
 // Runs the program on `threads` threads, with the portable elimination
-// kernels if asked, then gives the machine's way back.
-velda_test::MemoryRun run_with(int threads, bool portable_kernels) {
+// kernels if asked and the influence maths of `path`, then gives the
+// machine's way back.
+velda_test::MemoryRun run_with(int threads, bool portable_kernels,
+                               const velda::InfluenceMaths& path = velda::influence_maths()) {
   lib::testing::override_thread_count(threads);
   lib::testing::force_portable_kernels(portable_kernels);
+  velda::choose_influence_maths(path.name);
   velda_test::MemoryRun run = velda_test::run_in_memory(mid_sized_case());
   lib::testing::override_thread_count(0);
   lib::testing::force_portable_kernels(false);
+  velda::choose_influence_maths(nullptr);
   return run;
 }
 
-TEST(SameReport, OnOneThreadAsOnSeveralAndWithEitherKernels) {
+// The nofma path may differ in the last bits, so it is only compared with
+// itself.
+TEST(SameReport, OnOneThreadAsOnSeveralWithEitherKernelsAndEveryMathsPath) {
   const velda_test::MemoryRun one = run_with(1, false);
   ASSERT_EQ(one.status, 0) << one.error;
   ASSERT_NE(one.report.find("RESULTS"), std::string::npos);
@@ -74,6 +82,16 @@ TEST(SameReport, OnOneThreadAsOnSeveralAndWithEitherKernels) {
     EXPECT_EQ(several.console, one.console) << threads << " threads";
   }
   EXPECT_EQ(run_with(3, true).report, one.report) << "portable kernels";
+  for (const velda::InfluenceMaths* path : velda::influence_maths_paths()) {
+    if (!velda::processor_runs(*path)) continue;
+    if (!path->fma) {
+      EXPECT_EQ(run_with(1, false, *path).report, run_with(3, false, *path).report) << path->name;
+      continue;
+    }
+    for (int threads : {1, 2, 3})
+      EXPECT_EQ(run_with(threads, false, *path).report, one.report)
+          << path->name << ", " << threads;
+  }
 }
 
 TEST(SameReport, WithTheTextbookSolver) {

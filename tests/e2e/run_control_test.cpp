@@ -1,6 +1,7 @@
 // The program as a process: the file-name dialogue, the console, the exit
 // status and what happens to the files.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <regex>
 
@@ -77,6 +78,18 @@ TEST_F(RunControl, AnExistingLongerReportIsRewrittenWhole) {
   folder_.write("square.out", report + std::string(100000, 'x'));
   folder_.run({"square.in", "square.out"});
   EXPECT_EQ(folder_.read("square.out"), report);
+}
+
+// A path of the influence integrals' functions that VELDA_SIMD names but
+// that does not exist stops the run before it starts.
+TEST_F(RunControl, AnUnknownMathsPathIsRefused) {
+  setenv("VELDA_SIMD", "avx1024", 1);
+  const auto run = folder_.run({"square.in", "square.out"});
+  unsetenv("VELDA_SIMD");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.error.find("VELDA_SIMD=avx1024: unknown path"), std::string::npos) << run.error;
+  EXPECT_FALSE(folder_.exists("square.out"));
 }
 
 }  // namespace
