@@ -1,9 +1,10 @@
-// parallel_for: every item once, exceptions and floating-point exception
-// flags of the workers carried back to the caller.
+// parallel_for: every item once, on workers kept from call to call, exceptions and
+// floating-point exception flags of the workers carried back to the caller.
 #include "lib/parallel.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cfenv>
 #include <chrono>
@@ -62,7 +63,7 @@ TEST(ParallelFor, EveryItemIsDoneExactlyOnce) {
       }
 }
 
-TEST(ParallelFor, RunsOnTheRequestedNumberOfThreads) {
+TEST(ParallelFor, RunsOnTheRequestedNumberOfThreadsKeptFromCallToCall) {
   const int threads = 3;
   const ThreadCount use(threads);
   StartTogether start(threads);
@@ -74,6 +75,18 @@ TEST(ParallelFor, RunsOnTheRequestedNumberOfThreads) {
   EXPECT_NE(ids[0], ids[1]);
   EXPECT_NE(ids[1], ids[2]);
   EXPECT_NE(ids[0], ids[2]);
+  // The workers are kept: a second call, and one nested in an item (which
+  // runs on its caller's thread alone), find the same threads.
+  std::vector<std::thread::id> again(threads);
+  StartTogether restart(threads);
+  lib::parallel_for(threads, 1, [&](int first, int) {
+    restart.arrive();
+    again[first] = std::this_thread::get_id();
+    lib::parallel_for(2, 1, [&](int, int) { EXPECT_EQ(std::this_thread::get_id(), again[first]); });
+  });
+  std::sort(ids.begin(), ids.end());
+  std::sort(again.begin(), again.end());
+  EXPECT_EQ(again, ids);
 }
 
 // The driver checks the flags on its own thread after each step: an overflow
