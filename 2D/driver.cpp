@@ -15,12 +15,21 @@ constexpr double kPivotTolerance = 1.0E-5;  // relative to the mean magnitude of
 
 // Runs one step under its routine's name. A floating-point division by zero,
 // overflow or invalid operation in it ends the run with a failure report, so
-// that no result that is not a finite number reaches the report.
+// that no result that is not a finite number reaches the report; so does any
+// exception other than a stop or a failure, as an internal error of the step.
 template <typename Body>
 void step(const char* routine, Body body) {
   const textio::Routine active(routine);
   std::feclearexcept(FE_ALL_EXCEPT);
-  body();
+  try {
+    body();
+  } catch (const textio::Stop&) {
+    throw;
+  } catch (const textio::Failure&) {
+    throw;
+  } catch (...) {
+    throw textio::internal_error();
+  }
   textio::check_arithmetic();
 }
 
@@ -85,6 +94,9 @@ int run(Velda& v, std::span<const std::string> args, const Console& console,
     return textio::end_with_stop(u, stop, console.error);
   } catch (const textio::Failure& failure) {
     return textio::end_with_failure(u, failure, console.error);
+  } catch (...) {
+    // Thrown outside the steps: an internal error too, never an abort.
+    return textio::end_with_failure(u, textio::internal_error(), console.error);
   }
 }
 

@@ -36,9 +36,11 @@ StatementText text_of(Statement statement) {
     case Statement::ARITHMETIC:
       return {"ARITHMETIC", 50};
     case Statement::ALLOCATE:
+      return {"ALLOCATE", 60};
+    case Statement::INTERNAL:
       break;
   }
-  return {"ALLOCATE", 60};
+  return {"INTERNAL", 90};
 }
 
 // The source file as folder/file, without the build machine's path.
@@ -61,7 +63,9 @@ std::string with_system_reason(std::string what) {
   return what;
 }
 
-void stop(std::string message) { throw Stop{std::move(message)}; }
+void stop(std::string message, std::string reason) {
+  throw Stop{std::move(message), std::move(reason)};
+}
 
 Failure::Failure(Statement statement, std::string channel, std::string reason, SourcePosition where)
     : statement_(statement),
@@ -89,6 +93,19 @@ Routine::Routine(const char* name) {
 }
 
 Routine::~Routine() { --depth; }
+
+Failure internal_error(SourcePosition where) {
+  const std::string routine = depth > 0 ? active_routines[depth - 1] : "the program";
+  std::string what = "an exception of unknown type";
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    what = e.what();
+  } catch (...) {
+  }
+  return Failure(Statement::INTERNAL, routine,
+                 "internal error in " + routine + ", a fault of the program: " + what, where);
+}
 
 void check_arithmetic(SourcePosition where) {
   const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);

@@ -13,9 +13,10 @@ namespace textio {
 // A stop: "Stop - Program terminated." or the given message, exit status 0.
 struct Stop {
   std::string message;  // empty: the plain stop
+  std::string reason;   // why the input is refused, as the run said it; empty for the plain stop
 };
 
-[[noreturn]] void stop(std::string message = {});
+[[noreturn]] void stop(std::string message = {}, std::string reason = {});
 
 // The place in the source where a failure was raised, taken at the call site
 // like std::source_location::current(). The builtins are those that GCC and
@@ -37,7 +38,7 @@ class SourcePosition {
 };
 
 // What a failure report names as the failing statement.
-enum class Statement { OPEN, READ, WRITE, CLOSE, ARITHMETIC, ALLOCATE };
+enum class Statement { OPEN, READ, WRITE, CLOSE, ARITHMETIC, ALLOCATE, INTERNAL };
 
 // A failure of input, output, arithmetic or memory: a failure report on
 // standard error and exit status 1.
@@ -83,6 +84,12 @@ class Routine {
   Routine(const Routine&) = delete;
   Routine& operator=(const Routine&) = delete;
 };
+
+// Called in a handler: the failure report of an internal error for the
+// exception being handled, which is neither a Failure nor a Stop (a fault of
+// the program, such as a bad layout text), naming the innermost routine
+// active.
+Failure internal_error(SourcePosition where = SourcePosition::current());
 
 // Ends the run with an arithmetic failure report when a floating-point
 // division by zero, overflow or invalid operation has happened since the

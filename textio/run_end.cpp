@@ -36,6 +36,8 @@ int end_with_stop(Units& units, const Stop& stop, std::ostream& error) {
     close_all(units);
   } catch (const Failure& failure) {
     return end_with_failure(units, failure, error);
+  } catch (...) {
+    return end_with_failure(units, internal_error(), error);
   }
   return kExitStop;
 }
@@ -46,10 +48,12 @@ int end_with_failure(Units& units, const Failure& failure, std::ostream& error) 
     if (!report_failed(units, failure)) keep_report(units);
   } catch (const Failure& not_kept) {
     error << not_kept.report() << std::flush;
+  } catch (...) {
+    error << internal_error().report() << std::flush;
   }
   try {
     close_all(units);
-  } catch (const Failure&) {
+  } catch (...) {
     // Already ending on a failure: a channel that cannot take its last line
     // end adds nothing the user needs.
   }
