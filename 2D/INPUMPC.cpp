@@ -3,7 +3,9 @@
 // a run that stops on bad data leaves the echo written up to that point.
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "2D/VELDA.hpp"
@@ -18,9 +20,23 @@ namespace velda {
 namespace {
 
 constexpr int kTitleLength = 80;
+// The stop messages of a refused input: counts or boundaries that cannot be
+// solved, and a node code that is not known.
+constexpr const char* kFatalError = "*** FATAL ERROR ***";
 constexpr const char* kAborted = "*** JOB ABORTED ***";
 // Codes below this have no slot in the currents table.
 constexpr int kLowestCode = -MAXINT;
+
+// Writes the record that says why the input is refused to each channel and
+// stops the run with `message`. The stop carries the record's text, without
+// its control character, as its reason.
+[[noreturn]] void refuse(std::initializer_list<textio::OutputChannel*> channels,
+                         const char* message, std::string_view layout,
+                         std::initializer_list<textio::Value> values) {
+  for (textio::OutputChannel* channel : channels) textio::write(*channel, layout, values);
+  const std::vector<textio::Value> list(values);
+  textio::stop(message, textio::format_records(layout, list).front().substr(1));
+}
 
 // The counts record: ISYMX, ISYMY, NELEM, NINTP, NBND and NBND last-node
 // values, of which no more than MAXBND are kept.
@@ -37,35 +53,31 @@ void read_counts(Velda& v, textio::InputChannel& in) {
 // Each count above its capacity stops the run; only the first one found is
 // shown.
 void check_capacities(const Velda& v, textio::OutputChannel& console) {
-  if (v.NELEM > MAXEL) {
-    textio::write(console, R"-((1X, "TOO MANY ELEMENTS :", I4, "/", I4, " (maximum)"))-",
-                  {v.NELEM, MAXEL});
-    textio::stop(kFatalError);
-  }
-  if (v.NINTP > MAXINT) {
-    textio::write(console, R"-((1X, "TOO MANY INTERNAL POINTS :", I4, "/", I4, " (maximum)"))-",
-                  {v.NINTP, MAXINT});
-    textio::stop(kFatalError);
-  }
-  if (v.NBND > MAXBND) {
-    textio::write(console, R"-((1X, "TOO MANY BOUNDARIES :", I4, "/", I4, " (maximum)"))-",
-                  {v.NBND, MAXBND});
-    textio::stop(kFatalError);
-  }
+  if (v.NELEM > MAXEL)
+    refuse({&console}, kFatalError, R"-((1X, "TOO MANY ELEMENTS :", I4, "/", I4, " (maximum)"))-",
+           {v.NELEM, MAXEL});
+  if (v.NINTP > MAXINT)
+    refuse({&console}, kFatalError,
+           R"-((1X, "TOO MANY INTERNAL POINTS :", I4, "/", I4, " (maximum)"))-", {v.NINTP, MAXINT});
+  if (v.NBND > MAXBND)
+    refuse({&console}, kFatalError, R"-((1X, "TOO MANY BOUNDARIES :", I4, "/", I4, " (maximum)"))-",
+           {v.NBND, MAXBND});
 }
 
 void echo_counts(const Velda& v, textio::OutputChannel& report) {
-  textio::write(report,
-                R"((/, /, 1X, "DATA", /, /, 2X, "NUMBER OF BOUNDARY ELEMENTS =", I4, /, 2X, "NUMBER OF INTERNAL POINTS WHERE THE FUNCTION IS CALCULATED =", I4))",
-                {v.NELEM, v.NINTP});
+  textio::write(
+      report,
+      R"((/, /, 1X, "DATA", /, /, 2X, "NUMBER OF BOUNDARY ELEMENTS =", I4, /, 2X, "NUMBER OF INTERNAL POINTS WHERE THE FUNCTION IS CALCULATED =", I4))",
+      {v.NELEM, v.NINTP});
   textio::write(report, R"((/, /, 2X, "X-SYMMETRY=", I2, 2X, "Y-SYMMETRY=", I2))",
                 {v.ISYMX, v.ISYMY});
   if (v.NBND > 0) {
     std::vector<textio::Value> values{v.NBND};
     for (int b = 1; b <= v.NBND; ++b) values.emplace_back(v.LASTND(b));
-    textio::write(report,
-                         R"((/, 2X, "NUMBER OF DIFFERENT BOUNDARIES =", I4, /, 2X, "LAST NODE OF EACH BOUNDARY =", 5(I4, ",")))",
-                         values);
+    textio::write(
+        report,
+        R"((/, 2X, "NUMBER OF DIFFERENT BOUNDARIES =", I4, /, 2X, "LAST NODE OF EACH BOUNDARY =", 5(I4, ",")))",
+        values);
   }
 }
 
@@ -77,8 +89,9 @@ int point_count(const Velda& v) {
 }
 
 void read_points(Velda& v, textio::Units& u) {
-  textio::write(u.report,
-                R"((/, /, 2X, "COORDINATES OF THE EXTREME POINTS OF THE BOUNDARY", " ELEMENTS", /, /, 1X, "POINT", 7X, "X", 15X, "Y"))");
+  textio::write(
+      u.report,
+      R"((/, /, 2X, "COORDINATES OF THE EXTREME POINTS OF THE BOUNDARY", " ELEMENTS", /, /, 1X, "POINT", 7X, "X", 15X, "Y"))");
   const int points = point_count(v);
   textio::FreeFormRead record(u.input);
   for (int P = 1; P <= points; ++P) record >> v.XP(P) >> v.YP(P);
@@ -106,12 +119,10 @@ void read_node(Velda& v, textio::Units& u, int I) {
     v.POTB(I) = 0.0;
     textio::write(u.report, kEcho, {I, v.KBC(I), v.POTB(I), v.BCIMP(I)});
   } else if (code < kLowestCode) {
-    textio::write(u.report, R"((1X, "GROUP NUMBER ABOVE 5000 AT I=", I4, " KODE =", I11, /))",
-                  {I, code});
-    textio::stop(kAborted);
+    refuse({&u.report}, kAborted, R"((1X, "GROUP NUMBER ABOVE 5000 AT I=", I4, " KODE =", I11, /))",
+           {I, code});
   } else {
-    textio::write(u.report, R"((1X, "UNKNOWN CODE AT I=", I4, " KODE =", I4, /))", {I, code});
-    textio::stop(kAborted);
+    refuse({&u.report}, kAborted, R"((1X, "UNKNOWN CODE AT I=", I4, " KODE =", I4, /))", {I, code});
   }
 }
 
@@ -135,14 +146,16 @@ void INPUMPC(Velda& v, textio::Units& u) {
   // 8-10. The boundary points.
   read_points(v, u);
   // 11-12. The boundary conditions.
-  textio::write(u.report,
-                R"((/, /, 2X, "BOUNDARY CONDITIONS", /, /, 2X, "NODE", 6X, "CODE", 7X, "PRESCRIBED VALUE", 5X, "INT.IMPEDANCE / EPS"))");
+  textio::write(
+      u.report,
+      R"((/, /, 2X, "BOUNDARY CONDITIONS", /, /, 2X, "NODE", 6X, "CODE", 7X, "PRESCRIBED VALUE", 5X, "INT.IMPEDANCE / EPS"))");
   for (int I = 1; I <= v.NELEM; ++I) read_node(v, u, I);
   // 13. The internal points, not echoed.
   read_internal_points(v, u.input);
   // Boundaries that cannot be made into elements stop the run here, with
   // the whole input echoed.
-  refuse_invalid_boundaries(v, u);
+  const std::string fault = boundary_fault(v);
+  if (!fault.empty()) refuse({&u.console, &u.report}, kFatalError, "(1X, A)", {fault});
 }
 
 }  // namespace velda

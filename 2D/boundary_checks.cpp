@@ -5,9 +5,6 @@
 #include <limits>
 #include <string>
 
-#include "textio/failure.hpp"
-#include "textio/layout.hpp"
-
 namespace velda {
 namespace {
 
@@ -32,8 +29,9 @@ std::string length_fault(const Velda& v, int P) {
              : "";
 }
 
-// The first fault of the boundary description, or an empty text.
-std::string first_fault(const Velda& v) {
+}  // namespace
+
+std::string boundary_fault(const Velda& v) {
   using std::to_string;
   if (v.NELEM <= 0)
     return "THE NUMBER OF BOUNDARY ELEMENTS IS " + to_string(v.NELEM) + ": AT LEAST 1 IS NEEDED";
@@ -64,16 +62,6 @@ std::string first_fault(const Velda& v) {
     first = v.LASTND(b) + 1;
   }
   return {};
-}
-
-}  // namespace
-
-void refuse_invalid_boundaries(const Velda& v, textio::Units& u) {
-  const std::string fault = first_fault(v);
-  if (fault.empty()) return;
-  textio::write(u.console, "(1X, A)", {fault});
-  textio::write(u.report, "(1X, A)", {fault});
-  textio::stop(kFatalError);
 }
 
 }  // namespace velda

@@ -30,15 +30,6 @@ std::string title_of(const std::string& text) {
       trimmed(std::string_view(text).substr(0, text.find('\n')).substr(0, kTitleLength)));
 }
 
-// What the input step said when it refused the input: its console lines, or
-// for a bad node code, which it reports in the echo only, the echo's last line.
-std::string refusal(const std::string& console, const std::string& echo) {
-  std::string said(trimmed(console));
-  if (!said.empty()) return said;
-  std::string_view rest = trimmed(echo);
-  return std::string(trimmed(rest.substr(rest.find_last_of('\n') + 1)));
-}
-
 bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 Element element_of(const velda::Velda& v, int J, int boundary) {
@@ -93,9 +84,8 @@ Problem problem_from_text(const std::string& text, const std::string& name) {
   u.console.connect(console, 0, {});
   try {
     velda::INPUMPC(*v, u);
-  } catch (const textio::Stop&) {
-    throw PlotError("the input file '" + name +
-                    "' is refused: " + refusal(console.str(), echo.str()));
+  } catch (const textio::Stop& refused) {
+    throw PlotError("the input file '" + name + "' is refused: " + refused.reason);
   } catch (const textio::Failure& failure) {
     throw PlotError("cannot read the input file '" + name + "': " + failure.reason());
   }
