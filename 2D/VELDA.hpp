@@ -37,7 +37,6 @@ class Array {
   }
   T* data() { return a_.data(); }
   const T* data() const { return a_.data(); }
-  static constexpr int size() { return N; }
 
  private:
   std::array<T, N> a_;
