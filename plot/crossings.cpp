@@ -1,11 +1,10 @@
-#include "plot/crossings.hpp"
-
+// Elements that cross each other, or overlap along a stretch.
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
 
-#include "plot/wording.hpp"
+#include "plot/checks.hpp"
 
 namespace plot {
 namespace {
@@ -28,7 +27,7 @@ std::vector<Segment> segments_of(const std::vector<Piece>& pieces) {
           {a,
            b,
            piece.elements[k],
-           piece.image.mirrored(),
+           piece.mirrored,
            {{std::min(a.x, b.x), std::min(a.y, b.y)}, {std::max(a.x, b.x), std::max(a.y, b.y)}}});
     }
   return segments;

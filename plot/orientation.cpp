@@ -1,12 +1,20 @@
-#include "plot/orientation.hpp"
-
+// Whether the boundaries close and run with the region on their left. A
+// boundary that runs the wrong way turns its normals into the region, and
+// the solution is silently wrong.
 #include <algorithm>
+#include <cctype>
 #include <string>
 
-#include "plot/wording.hpp"
+#include "plot/checks.hpp"
 
 namespace plot {
 namespace {
+
+// The text with its first letter made a capital.
+std::string sentence(std::string text) {
+  if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+  return text;
+}
 
 // The boundaries that make up a loop or chain, as the subject of a sentence.
 struct Subject {
@@ -27,8 +35,8 @@ Subject subject_of(const std::vector<Piece>& pieces, const std::vector<int>& mem
   Subject s;
   for (int i : members) {
     const Piece& piece = pieces[i];
-    mirrored = mirrored || piece.image.mirrored();
-    s.described = s.described || !piece.image.mirrored();
+    mirrored = mirrored || piece.mirrored;
+    s.described = s.described || !piece.mirrored;
     if (std::find(numbers.begin(), numbers.end(), piece.boundary) == numbers.end())
       numbers.push_back(piece.boundary);
   }

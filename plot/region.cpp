@@ -1,9 +1,12 @@
-#include "plot/region.hpp"
-
+// Internal points that lie outside the region, or on its boundary. The
+// region is where the closed loops wind around a point as often as they do
+// just inside an outer boundary: once when some outermost loop runs
+// counter-clockwise, and not at all when every outermost loop runs clockwise
+// (the region is then the unbounded one outside them).
 #include <optional>
 #include <string>
 
-#include "plot/wording.hpp"
+#include "plot/checks.hpp"
 
 namespace plot {
 namespace {
@@ -44,9 +47,8 @@ std::optional<Warning> warning_for(const Problem& problem,
 
 }  // namespace
 
-std::vector<Whereabouts> locate_internal_points(const Problem& problem,
-                                                const std::vector<Piece>& pieces,
-                                                const Chains& chains, double tolerance) {
+std::vector<Whereabouts> locate_internal_points(const Problem& problem, const Chains& chains,
+                                                double tolerance) {
   const int inside = region_winding(chains);
   std::vector<Whereabouts> whereabouts;
   for (const Point& p : problem.internal) {
@@ -55,9 +57,9 @@ std::vector<Whereabouts> locate_internal_points(const Problem& problem,
       w = 0;
       for (const Loop& loop : chains.loops) w += winding_number(p, loop.polygon);
     }
-    whereabouts.push_back(on_boundary(p, pieces, tolerance) ? Whereabouts::ON_BOUNDARY
-                          : w == inside                     ? Whereabouts::INSIDE
-                                                            : Whereabouts::OUTSIDE);
+    whereabouts.push_back(on_boundary(p, problem.pieces, tolerance) ? Whereabouts::ON_BOUNDARY
+                          : w == inside                             ? Whereabouts::INSIDE
+                                                                    : Whereabouts::OUTSIDE);
   }
   return whereabouts;
 }

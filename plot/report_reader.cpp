@@ -1,13 +1,21 @@
 #include "plot/report_reader.hpp"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 
-#include "plot/file_io.hpp"
-#include "plot/plot_error.hpp"
+#include "textio/failure.hpp"
+#include "textio/fields.hpp"
+#include "textio/files.hpp"
+#include "textio/read_line.hpp"
 
 namespace plot {
 namespace {
+
+using textio::trimmed;
+
+// Far more than the input or the report of a problem at full capacity.
+constexpr std::size_t kMaxFileSize = std::size_t{64} << 20;
 
 // The results records, as lines of the report: a node line is the node
 // number in 4 columns, then for each value 2 blanks and a 14-column field;
@@ -21,12 +29,6 @@ constexpr std::size_t kFirstInternalField = 1;
 constexpr int kNodeValues = 5;       // X, Y, S, potential, derivative
 constexpr int kInterfaceValues = 4;  // an interface node has no derivative
 constexpr int kInternalValues = 5;   // X, Y, potential, gradient x and y
-
-std::string_view trimmed(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t\f");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t\f") - first + 1);
-}
 
 // The report's lines, without their line ends.
 std::vector<std::string_view> lines_of(std::string_view text) {
@@ -179,6 +181,35 @@ Results parse_report(std::string_view text, const std::string& name) {
 
 Results read_report(const std::string& path) {
   return parse_report(read_file(path, "report"), path);
+}
+
+std::string read_file(const std::string& path, const std::string& role) {
+  const std::string what = "the " + role + " '" + path + "'";
+  std::string why;
+  const auto file = textio::DiskFiles().open_existing(path, why);
+  if (!file) throw PlotError("cannot open " + what + ": " + why);
+  // Line by line, as the program reads, so that no file (not even an endless
+  // one) is held beyond the bounds.
+  std::string bytes, line;
+  for (int number = 1;; ++number) {
+    errno = 0;
+    switch (textio::read_line(*file, line)) {
+      case textio::LineRead::kEnd:
+        return bytes;
+      case textio::LineRead::kError:
+        throw PlotError(textio::with_system_reason("cannot read " + what));
+      case textio::LineRead::kTooLong:
+        throw PlotError("cannot read " + what + ": line " + std::to_string(number) +
+                        " is longer than " + std::to_string(textio::kMaxLineLength) +
+                        " characters");
+      case textio::LineRead::kLine:
+        break;
+    }
+    if (bytes.size() + line.size() >= kMaxFileSize)
+      throw PlotError("cannot read " + what + ": it is larger than " +
+                      std::to_string(kMaxFileSize >> 20) + " MiB");
+    bytes.append(line).push_back('\n');
+  }
 }
 
 }  // namespace plot

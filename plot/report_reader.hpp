@@ -1,5 +1,6 @@
 // Reading the results back from a report: the table of boundary nodes and,
 // when the problem has internal points, the table of internal points.
+// Self-contained, so that any tool of the project can read reports with it.
 #pragma once
 
 #include <optional>
@@ -7,10 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "plot/point.hpp"
-#include "plot/problem.hpp"
+#include "lib/point.hpp"
+#include "plot/plot_error.hpp"
 
 namespace plot {
+
+using lib::Point;
 
 struct NodeResult {
   int node = 0;
@@ -32,14 +35,16 @@ struct Results {
 };
 
 // The two tables of the report text; name is used in messages. Throws a
-// PlotError naming the line that cannot be read.
+// PlotError (plot_error.hpp) naming the line that cannot be read.
 Results parse_report(std::string_view text, const std::string& name);
 
+// The same from the report file at path.
 Results read_report(const std::string& path);
 
-// Throws a PlotError unless the report lists the nodes and internal points
-// of this problem, at the same places to the printed precision.
-void check_report_matches(const Problem& problem, const Results& results,
-                          const std::string& input_name, const std::string& report_name);
+// The lines of the file at path, each ended by LF; `role` names it in the
+// message of the PlotError thrown when it cannot be read ("input file",
+// "report"), or has a line longer than textio::kMaxLineLength or more than
+// 64 MiB.
+std::string read_file(const std::string& path, const std::string& role);
 
 }  // namespace plot

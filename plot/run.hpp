@@ -1,15 +1,30 @@
 // One run of velda-plot: the command line in, the picture out.
+// velda-plot INPUT [REPORT] [-o PICTURE.svg]; --help tells more.
 #pragma once
 
 #include <ostream>
 #include <span>
 #include <string>
+#include <variant>
 
 namespace plot {
 
 inline constexpr int kExitDrawn = 0;    // the picture is written, warnings or not
 inline constexpr int kExitRefused = 1;  // a file cannot be read or written, or is refused
 inline constexpr int kExitUsage = 2;    // a wrong command line
+
+struct Request {
+  std::string input;
+  std::string report;   // empty: draw the problem only
+  std::string picture;  // the input's name with .svg unless -o gives one
+};
+struct HelpWanted {};
+struct UsageError {
+  std::string message;
+};
+
+// The arguments after the program's name.
+std::variant<Request, HelpWanted, UsageError> parse_command_line(std::span<const std::string> args);
 
 // args are the arguments after the program's name. The name of the picture
 // written, or the help text, goes to out; warnings and what went wrong to err.

@@ -6,9 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "plot/point.hpp"
+#include "lib/point.hpp"
 
 namespace plot {
+
+using lib::Point;
 
 struct Attribute {
   std::string_view name;

@@ -102,4 +102,11 @@ std::string real_field(double value, int w, int d) {
   return right_aligned(text, w);
 }
 
+std::string_view trimmed(std::string_view text) {
+  constexpr std::string_view kAround = " \t\f\r\n";
+  const auto first = text.find_first_not_of(kAround);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kAround) - first + 1);
+}
+
 }  // namespace textio

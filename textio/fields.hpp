@@ -1,7 +1,9 @@
-// Rendering of single values into fixed-width fields.
+// Rendering of single values into fixed-width fields, and the text of a
+// field read back.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace textio {
 
@@ -13,5 +15,9 @@ std::string integer_field(int value, int w);
 // it, right-aligned in w columns, or w asterisks when it does not fit. value
 // must be finite.
 std::string real_field(double value, int w, int d);
+
+// The text without the blanks, tabs, form feeds and line-end characters
+// around it.
+std::string_view trimmed(std::string_view text);
 
 }  // namespace textio

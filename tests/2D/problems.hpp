@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "2D/VELDA.hpp"
+#include "lib/point.hpp"
 
 namespace velda::test {
 
-struct Point {
-  double x, y;
-};
+using lib::Point;
 
 // The corners of a polyline with each leg cut into m equal elements: the
 // corners themselves appear exactly, the last corner once.

@@ -12,8 +12,8 @@
 #include "2D/codes.hpp"
 #include "2D/memory_run.hpp"
 #include "e2e/run_program.hpp"
-#include "plot/plot_error.hpp"
-#include "plot/shapes.hpp"
+#include "plot/problem.hpp"
+#include "tests/support/plot_shapes.hpp"
 #include "textio/units.hpp"
 
 namespace {

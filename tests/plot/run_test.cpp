@@ -6,9 +6,7 @@
 #include <sstream>
 
 #include "e2e/run_program.hpp"
-#include "plot/command_line.hpp"
-#include "plot/shapes.hpp"
-#include "plot/xml_check.hpp"
+#include "tests/support/plot_shapes.hpp"
 
 namespace {
 
@@ -85,7 +83,7 @@ TEST_F(Run, UnreadableOrRefusedFilesEndTheRunWithAMessage) {
   for (const auto& [name, text] : inputs) folder_.write(name, text);
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{at("none.in")}, "cannot open the input file"},
-      {{at("")}, "cannot read the input file '" + at("") + "': it is a folder"},
+      {{at("")}, "cannot open the input file '" + at("") + "': this is a folder, not a file"},
       {{at("bad.in")}, "cannot read the input file '" + at("bad.in") + "': \"x\" in line 3"},
       {{at("ring.in"), at("none.out")}, "cannot open the report '" + at("none.out") + "'"},
       {{at("ring.in"), at("ring.in"), "-o", at("x.svg")},

@@ -1,4 +1,6 @@
-#include "plot/shapes.hpp"
+#include "tests/support/plot_shapes.hpp"
+
+#include <expat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +19,7 @@ std::string input_text(const Shape& shape) {
     elements += static_cast<int>(line.size()) - 1;
     points += static_cast<int>(line.size());
     last << ' ' << points;
-    for (const plot::Point& p : line) coordinates << p.x << ' ' << p.y << ' ';
+    for (const lib::Point& p : line) coordinates << p.x << ' ' << p.y << ' ';
   }
   text << shape.title << '\n'
        << shape.ISYMX << ' ' << shape.ISYMY << ' ' << elements << ' ' << shape.internal.size()
@@ -25,7 +27,7 @@ std::string input_text(const Shape& shape) {
        << coordinates.str() << '\n';
   for (int J = 0; J < elements; ++J)
     text << (shape.codes.empty() ? "0 0.0" : shape.codes.at(J)) << '\n';
-  for (const plot::Point& p : shape.internal) text << p.x << ' ' << p.y << ' ';
+  for (const lib::Point& p : shape.internal) text << p.x << ' ' << p.y << ' ';
   text << '\n';
   return text.str();
 }
@@ -60,9 +62,20 @@ Shape annulus(bool reversed_hole) {
   s.boundaries = {circle(2.0, 16, true), circle(1.0, 8, reversed_hole)};
   s.codes.assign(16, "0 0.0");
   s.codes.insert(s.codes.end(), 8, "-1 1.0");
-  for (const plot::Point& p : arc(1.5, 6, 0.1, 2.0 * std::numbers::pi)) s.internal.push_back(p);
+  for (const lib::Point& p : arc(1.5, 6, 0.1, 2.0 * std::numbers::pi)) s.internal.push_back(p);
   s.internal.pop_back();
   return s;
+}
+
+std::string xml_fault(const std::string& document) {
+  const XML_Parser parser = XML_ParserCreate("UTF-8");
+  std::string fault;
+  if (XML_Parse(parser, document.data(), static_cast<int>(document.size()), XML_TRUE) ==
+      XML_STATUS_ERROR)
+    fault = std::string(XML_ErrorString(XML_GetErrorCode(parser))) + " at line " +
+            std::to_string(XML_GetCurrentLineNumber(parser));
+  XML_ParserFree(parser);
+  return fault;
 }
 
 }  // namespace plot_test

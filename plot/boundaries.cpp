@@ -1,15 +1,25 @@
 // The boundaries: axes of symmetry and mirror images behind, then each
-// boundary with its normals, its direction of travel and its number.
+// boundary with its normals, its direction of travel and its number; and the
+// placing of labels beside them.
 #include <algorithm>
 #include <string>
 
-#include "plot/draw.hpp"
-#include "plot/style.hpp"
+#include "plot/picture.hpp"
 
 namespace plot {
 namespace {
 
 using namespace style;
+
+constexpr double kTickLength = 12.0;     // normal tick at each node
+constexpr double kArrowSpacing = 120.0;  // between direction arrows along a boundary
+constexpr double kArrowLength = 11.0;
+constexpr double kArrowWidth = 8.0;
+constexpr double kArrowAt = 0.75;        // along its element, clear of the node
+constexpr double kLabelOffset = 12.0;    // of a label from its element, outwards
+constexpr double kLabelSideways = 0.38;  // beyond this, a label grows sideways
+constexpr double kCentreLine = 0.35;     // from baseline to mid-height, in font sizes
+constexpr double kAxisLabelGap = 4.0;    // between an axis and its label
 
 std::string weight_meaning(int weight) {
   if (weight == 1) return "symmetric";
@@ -105,8 +115,8 @@ void place_label(const Canvas& c, Point at, Point away, const std::string& text,
 void draw_background(const Canvas& c) {
   if (c.problem.ISYMX != 0) draw_axis(c, true, c.problem.ISYMX);
   if (c.problem.ISYMY != 0) draw_axis(c, false, c.problem.ISYMY);
-  for (const Piece& piece : c.examination.pieces)
-    if (piece.image.mirrored())
+  for (const Piece& piece : c.problem.pieces)
+    if (piece.mirrored)
       c.svg.element(
           "path", {{"class", "image"}, {"d", path_data(on_picture(c.view, piece.points), false)}});
   for (const Warning& w : c.examination.warnings)
@@ -117,8 +127,8 @@ void draw_background(const Canvas& c) {
 
 void draw_boundaries(const Canvas& c) {
   std::string ticks, arrows;
-  for (const Piece& piece : c.examination.pieces) {
-    if (piece.image.mirrored()) continue;
+  for (const Piece& piece : c.problem.pieces) {
+    if (piece.mirrored) continue;
     c.svg.element("polyline", {{"class", "boundary"},
                                {"points", point_list(on_picture(c.view, piece.points))}});
     const Boundary& b = c.problem.boundaries[piece.boundary - 1];
@@ -131,8 +141,8 @@ void draw_boundaries(const Canvas& c) {
   }
   c.svg.element("path", {{"class", "normal"}, {"d", ticks}});
   c.svg.element("path", {{"class", "travel"}, {"d", arrows}});
-  for (const Piece& piece : c.examination.pieces)
-    if (!piece.image.mirrored())
+  for (const Piece& piece : c.problem.pieces)
+    if (!piece.mirrored)
       label_boundary(c, piece.boundary,
                      c.problem.elements[c.problem.boundaries[piece.boundary - 1].first]);
 }

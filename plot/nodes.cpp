@@ -6,14 +6,26 @@
 #include <string>
 
 #include "2D/codes.hpp"
-#include "plot/draw.hpp"
-#include "plot/loops.hpp"
-#include "plot/style.hpp"
+#include "plot/picture.hpp"
 
 namespace plot {
 namespace {
 
-using namespace style;
+// Radii follow the spacing, within limits.
+constexpr double kNodeRadiusMax = 4.5;
+constexpr double kNodeRadiusMin = 1.5;
+constexpr double kNodeRadiusShare = 0.3;  // of the typical element's length
+constexpr double kPointRadiusMax = 3.5;
+constexpr double kPointRadiusMin = 1.2;
+constexpr double kPointRadiusShare = 0.3;  // of the typical spacing of the points
+
+// Colours of the boundary-condition codes (Okabe and Ito's palette, which
+// colour-blind readers can tell apart).
+constexpr std::string_view kPotentialColour = "#0072b2";
+constexpr std::string_view kGroupColour = "#cc79a7";
+constexpr std::string_view kDerivativeColour = "#e69f00";
+constexpr std::string_view kImpedanceColour = "#009e73";
+constexpr std::string_view kInterfaceColour = "#d55e00";
 
 // A share of the median element length on the picture, within limits, so
 // that the nodes of a fine boundary do not run into each other.

@@ -2,13 +2,14 @@
 // them below the plot.
 #include <string>
 
-#include "plot/draw.hpp"
-#include "plot/style.hpp"
+#include "plot/picture.hpp"
 
 namespace plot {
 namespace {
 
 using namespace style;
+
+constexpr double kMarkRadius = 9.0;
 
 constexpr double kLine = 16.0;     // one line of warning text
 constexpr double kBetween = 20.0;  // from one warning to the next

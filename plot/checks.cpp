@@ -1,4 +1,4 @@
-#include "plot/loops.hpp"
+#include "plot/checks.hpp"
 
 #include <algorithm>
 #include <deque>
@@ -90,12 +90,19 @@ Chains chain_pieces(const std::vector<Piece>& pieces, double tolerance) {
   return chains;
 }
 
-// The shoelace formula: 2A = sum over edges (x_i y_{i+1} - x_{i+1} y_i).
-double twice_signed_area(const std::vector<Point>& polygon) {
-  double sum = 0.0;
-  for (std::size_t i = 0; i < polygon.size(); ++i)
-    sum += cross(polygon[i], polygon[(i + 1) % polygon.size()]);
-  return sum;
+Examination examine(const Problem& problem) {
+  Examination e;
+  const double tolerance = kSamePlace * problem.bounds.extent();
+  e.chains = chain_pieces(problem.pieces, tolerance);
+  e.crossings = find_crossings(problem.pieces, tolerance);
+  e.whereabouts = locate_internal_points(problem, e.chains, tolerance);
+  std::set<int> crossed;
+  for (const Crossing& c : e.crossings)
+    for (int J : {c.element_a, c.element_b}) crossed.insert(problem.elements[J - 1].boundary);
+  for (auto found : {orientation_warnings(problem.pieces, e.chains, crossed),
+                     crossing_warnings(e.crossings), region_warnings(problem, e.whereabouts)})
+    e.warnings.insert(e.warnings.end(), found.begin(), found.end());
+  return e;
 }
 
 // Counts the edges that cross the ray from p towards +x: upward crossings
@@ -119,6 +126,23 @@ double distance_to_polygon(Point p, const std::vector<Point>& polygon) {
     nearest =
         std::min(nearest, distance_to_segment(p, polygon[i], polygon[(i + 1) % polygon.size()]));
   return nearest;
+}
+
+std::string listed(const std::vector<std::string>& items) {
+  std::string text;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+    text += items[i];
+  }
+  return text;
+}
+
+std::string enumerated(const std::vector<std::string>& items, std::size_t shown) {
+  std::string text;
+  for (std::size_t i = 0; i < items.size() && i < shown; ++i)
+    text += (i > 0 ? "; " : "") + items[i];
+  if (items.size() > shown) text += " (and " + std::to_string(items.size() - shown) + " more)";
+  return text;
 }
 
 }  // namespace plot

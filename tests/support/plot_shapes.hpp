@@ -1,4 +1,5 @@
-// Problems for the tests of velda-plot, written as input files.
+// Problems for the tests of velda-plot, written as input files, and a check
+// that its pictures are well-formed XML.
 #pragma once
 
 #include <string>
@@ -8,14 +9,14 @@
 
 namespace plot_test {
 
-using Polyline = std::vector<plot::Point>;
+using Polyline = std::vector<lib::Point>;
 
 struct Shape {
   std::string title = " TEST";
   int ISYMX = 0, ISYMY = 0;
   std::vector<Polyline> boundaries;
   std::vector<std::string> codes;  // node records; every node "0 0.0" if empty
-  std::vector<plot::Point> internal;
+  std::vector<lib::Point> internal;
 };
 
 // The input file of the shape.
@@ -32,5 +33,9 @@ Polyline reversed(Polyline line);
 // radius 1 clockwise in 8 elements at potential 1 in group 1, internal points
 // at radius 1.5. reversed_hole turns the hole counter-clockwise.
 Shape annulus(bool reversed_hole = false);
+
+// What expat finds wrong with the document, or an empty text when it is
+// well-formed.
+std::string xml_fault(const std::string& document);
 
 }  // namespace plot_test
