@@ -38,11 +38,7 @@ void draw_axis(const Canvas& c, bool vertical, int weight) {
   const Point high = v.corner() + Point{v.width() + kPlotPadding, v.height() + kPlotPadding};
   const Point a = vertical ? Point{zero.x, low.y} : Point{low.x, zero.y};
   const Point b = vertical ? Point{zero.x, high.y} : Point{high.x, zero.y};
-  c.svg.element("line", {{"class", "axis"},
-                         {"x1", number(a.x)},
-                         {"y1", number(a.y)},
-                         {"x2", number(b.x)},
-                         {"y2", number(b.y)}});
+  c.svg.element("path", {{"class", "axis"}, {"d", path_data({a, b}, false)}});
   const std::string label = (vertical ? "x = 0: " : "y = 0: ") + weight_meaning(weight);
   const Point at = a + Point{kAxisLabelGap, kLabelFont};
   c.svg.text({{"class", "label note"}, {"x", number(at.x)}, {"y", number(at.y)}}, label);

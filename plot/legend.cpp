@@ -109,11 +109,8 @@ void colour_bar(const ColourScale& scale, Legend& legend) {
                        {"stroke-width", "0.5"}});
   for (double value : scale.ticks(kBarLabels)) {
     const double y = top + (1.0 - scale.fraction(value)) * kBarHeight;
-    svg.element("line", {{"x1", number(right)},
-                         {"y1", number(y)},
-                         {"x2", number(right + kTickMark)},
-                         {"y2", number(y)},
-                         {"stroke", "#444"}});
+    svg.element("path", {{"stroke", "#444"},
+                         {"d", path_data({{right, y}, {right + kTickMark, y}}, false)}});
     svg.text({{"x", number(right + kTextGap)}, {"y", number(y)}, {"dy", kCentred}},
              short_number(value));
   }
