@@ -6,8 +6,9 @@
 //   scalar  1 lane, FMA                  } functions)
 //   nofma   2 lanes, SSE2, no FMA (SLEEF's cinz_ functions, also 1 ULP, whose
 //           last bit differs from the others' on some operands)
-// Each path's file is compiled for its instruction set alone and holds no
-// inline code, so that none of it can stand in for code of the other files.
+// Each path is compiled from influence_maths_path.cpp for its instruction set
+// alone and holds no inline code, so that none of it can stand in for code of
+// the other paths.
 #pragma once
 
 #include <span>
