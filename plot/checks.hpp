@@ -88,6 +88,12 @@ std::vector<Whereabouts> locate_internal_points(const Problem& problem, const Ch
 std::vector<Warning> region_warnings(const Problem& problem,
                                      const std::vector<Whereabouts>& whereabouts);
 
+// Whether p (not on the boundary) lies in the region, by the rule above.
+bool in_region(Point p, const Chains& chains);
+
+// The index of the innermost loop around p, -1 when none is.
+int innermost_loop(Point p, const Chains& chains);
+
 // How many times the polygon winds counter-clockwise around p (p not on it).
 int winding_number(Point p, const std::vector<Point>& polygon);
 

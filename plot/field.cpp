@@ -1,5 +1,5 @@
-// The potential field: its colour map and scale, and the gradient arrows at
-// the internal points. Drawn at every point, arrows would cover the field for
+// The potential's colour map and scale, and the gradient arrows at the
+// internal points or over the field grid. Drawn at every point, arrows would cover the field for
 // thousands of points; one arrow per cell of a coarse grid shows the flow and
 // stays readable. Lengths are proportional to the gradient's magnitude, the
 // longest drawn taking a fixed length.
@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -35,8 +36,9 @@ constexpr std::array<Rgb, 10> kViridis{{
     {0xfd / kLevels, 0xe7 / kLevels, 0x25 / kLevels},
 }};
 
-// Steps between ticks, times a power of ten.
-constexpr std::array<double, 5> kRoundSteps{1.0, 2.0, 2.5, 5.0, 10.0};
+// Steps between ticks, and between contour levels, times a power of ten.
+constexpr std::array<double, 5> kTickSteps{1.0, 2.0, 2.5, 5.0, 10.0};
+constexpr std::array<double, 4> kLevelSteps{1.0, 2.0, 5.0, 10.0};
 // Rounding that a tick may carry and still count as inside the range.
 constexpr double kTickSlack = 1.0E-9;
 
@@ -99,13 +101,17 @@ double ColourScale::fraction(double value) const {
   return std::clamp(t, 0.0, 1.0);
 }
 
-std::vector<double> ColourScale::ticks(int most) const {
+std::vector<double> ColourScale::ticks(int most) const { return round_values(most, kTickSteps); }
+
+std::vector<double> ColourScale::levels(int most) const { return round_values(most, kLevelSteps); }
+
+std::vector<double> ColourScale::round_values(int most, std::span<const double> steps) const {
   const double range = high_ - low_;
   if (!(range > 0.0) || !std::isfinite(range) || most < 2) return {low_};
   const double least_step = range / (most - 1);
   const double power = std::pow(10.0, std::floor(std::log10(least_step)));
-  double step = kRoundSteps.back() * power;
-  for (double m : kRoundSteps)
+  double step = steps.back() * power;
+  for (double m : steps)
     if (m * power >= least_step) {
       step = m * power;
       break;
@@ -119,37 +125,51 @@ std::vector<double> ColourScale::ticks(int most) const {
   return values;
 }
 
+std::optional<Gradients> thinned_gradients(const std::vector<Arrow>& arrows, const View& view,
+                                           double typical) {
+  std::vector<Point> screen;
+  for (const Arrow& a : arrows) screen.push_back(view.at(a.at));
+  Gradients g;
+  for (std::size_t i : thin_out(screen, kGradientCell)) {
+    g.arrows.push_back(arrows[i]);
+    g.longest = std::max(g.longest, length(arrows[i].gradient));
+  }
+  if (!(g.longest > kNegligibleGradient * typical) || !(g.longest > 0.0)) return std::nullopt;
+  return g;
+}
+
 std::optional<Gradients> gradients_of(const Problem& problem, const Results* results,
                                       const View& view, const ColourScale& potentials) {
   if (!results) return std::nullopt;
-  std::vector<Point> screen;
-  for (const Point& p : problem.internal) screen.push_back(view.at(p));
-  Gradients g{thin_out(screen, kGradientCell), 0.0};
-  for (std::size_t i : g.points)
-    g.longest = std::max(g.longest, length(results->internal[i].gradient));
-  const double typical = (potentials.high() - potentials.low()) / problem.bounds.extent();
-  if (!(g.longest > kNegligibleGradient * typical) || !(g.longest > 0.0)) return std::nullopt;
-  return g;
+  std::vector<Arrow> arrows;
+  for (std::size_t i = 0; i < problem.internal.size(); ++i)
+    arrows.push_back({problem.internal[i], results->internal[i].gradient});
+  return thinned_gradients(arrows, view,
+                           (potentials.high() - potentials.low()) / problem.bounds.extent());
 }
 
 void draw_gradients(const Canvas& c) {
   if (!c.gradients) return;
   const double longest = c.gradients->longest;
-  std::string shafts, heads;
-  for (std::size_t i : c.gradients->points) {
-    const Point g = c.results->internal[i].gradient;
-    const double size = kGradientLongest * (length(g) / longest);
+  std::string shafts, heads, faint_shafts, faint_heads;
+  for (const Arrow& a : c.gradients->arrows) {
+    const double size = kGradientLongest * (length(a.gradient) / longest);
     if (size < kGradientShortest) continue;
-    const Point t = c.view.direction(g);
+    const Point t = c.view.direction(a.gradient);
     // Centred on its point, so that arrows by the boundary stay clear of it.
-    const Point from = c.view.at(c.problem.internal[i]) - (0.5 * size) * t;
+    const Point from = c.view.at(a.at) - (0.5 * size) * t;
     const Point tip = from + size * t;
     const double head = std::min(kGradientHead, kGradientHeadShare * size);
-    shafts += path_data({from, tip - head * t}, false) + " ";
-    heads += path_data(arrow_head(tip, t, head, kGradientHeadWidth * head), true) + " ";
+    const bool faint = in_mirror_image(c.problem, a.at);
+    (faint ? faint_shafts : shafts) += path_data({from, tip - head * t}, false) + " ";
+    (faint ? faint_heads : heads) +=
+        path_data(arrow_head(tip, t, head, kGradientHeadWidth * head), true) + " ";
   }
   c.svg.element("path", {{"class", "gradient"}, {"d", shafts}});
   c.svg.element("path", {{"class", "head"}, {"d", heads}});
+  if (faint_shafts.empty()) return;
+  c.svg.element("path", {{"class", "gradient faint"}, {"d", faint_shafts}});
+  c.svg.element("path", {{"class", "head faint"}, {"d", faint_heads}});
 }
 
 }  // namespace plot

@@ -118,8 +118,22 @@ void colour_bar(const ColourScale& scale, Legend& legend) {
   legend.line("from " + short_number(scale.low()) + " to " + short_number(scale.high()), "note");
 }
 
+void field_section(const Canvas& c, Legend& legend) {
+  const std::vector<double> levels = field_levels(*c.field);
+  legend.heading("Field");
+  if (levels.size() >= 2)
+    legend.line("bands and lines every " + short_number(levels[1] - levels[0]));
+  legend.line("blank within an element length of", "note");
+  legend.line("the boundary, where the sum is poor", "note");
+  if (c.field->has_medium) legend.line("inside an interface: its medium", "note");
+  if (c.problem.ISYMX != 0 || c.problem.ISYMY != 0) legend.line("faint: mirror images", "note");
+  legend.line(
+      "grid of " + std::to_string(c.field->nx) + " x " + std::to_string(c.field->ny) + " points",
+      "note");
+}
+
 void gradient_section(const Canvas& c, Legend& legend) {
-  if (c.problem.internal.empty()) return;
+  if (c.problem.internal.empty() && !c.field) return;
   legend.heading("Gradient of the potential");
   if (!c.gradients) {
     legend.line("too small to draw: the potential is uniform", "note");
@@ -128,6 +142,7 @@ void gradient_section(const Canvas& c, Legend& legend) {
   legend.line("longest arrow (" + number(kGradientLongest) +
               " px): " + short_number(c.gradients->longest));
   legend.line("at most one arrow per " + number(kGradientCell) + " px square", "note");
+  if (c.field) legend.line("from the field, not the internal points", "note");
 }
 
 }  // namespace
@@ -138,6 +153,7 @@ double draw_legend(const Canvas& c, Point corner) {
   drawing_section(c, legend);
   if (c.potentials) {
     colour_bar(*c.potentials, legend);
+    if (c.field) field_section(c, legend);
     gradient_section(c, legend);
   }
   return legend.height();

@@ -36,6 +36,10 @@ text { font-family: 'DejaVu Sans', Arial, Helvetica, sans-serif; font-size: 12px
 .point { fill: none; stroke: #444; stroke-width: 1px; }
 .valued { stroke: #333; stroke-width: 0.5px; }
 .gradient { fill: none; stroke: #111; stroke-width: 1.2px; }
+.faint { opacity: 0.35; }
+.band { stroke: none; }
+.level { fill: none; stroke: #000; stroke-opacity: 0.45; stroke-width: 0.8px; stroke-linejoin: round; }
+.veil { fill: #fff; fill-opacity: 0.6; stroke: none; }
 .head { fill: #111; }
 .halo { fill: none; stroke: #e0002a; stroke-opacity: 0.3; stroke-width: 7px; stroke-linejoin: round; }
 .mark { fill: none; stroke: #c0002a; stroke-width: 2px; }
@@ -86,8 +90,8 @@ std::vector<Point> arrow_head(Point tip, Point t, double length, double width) {
 }
 
 std::string draw_picture(const Problem& problem, const Examination& examination,
-                         const Results* results, const std::string& input_name,
-                         const std::string& report_name) {
+                         const Results* results, const FieldGrid* field,
+                         const std::string& input_name, const std::string& report_name) {
   SvgWriter svg(kStyleSheet);
   const double title_y = kMargin + kTitleFont;
   svg.text({{"class", "title"}, {"x", number(kMargin)}, {"y", number(title_y)}},
@@ -105,13 +109,12 @@ std::string draw_picture(const Problem& problem, const Examination& examination,
                        {"width", number(frame_width)},
                        {"height", number(frame_height)}});
   const auto potentials = potential_scale(results);
-  const Canvas c{svg,
-                 view,
-                 problem,
-                 examination,
-                 results,
-                 potentials,
-                 potentials ? gradients_of(problem, results, view, *potentials) : std::nullopt};
+  std::optional<Gradients> gradients;
+  if (potentials)
+    gradients = field ? gradients_of_field(*field, problem, view, *potentials)
+                      : gradients_of(problem, results, view, *potentials);
+  const Canvas c{svg, view, problem, examination, results, field, potentials, gradients};
+  draw_potential_field(c);
   draw_background(c);
   draw_boundaries(c);
   draw_points_and_nodes(c);

@@ -5,22 +5,24 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "plot/checks.hpp"
+#include "plot/field_grid.hpp"
 #include "plot/problem.hpp"
 #include "plot/report_reader.hpp"
 #include "plot/svg_writer.hpp"
 
 namespace plot {
 
-// results may be null. The names are those of the files, shown in the
+// results and field may be null. The names are those of the files, shown in the
 // summary line under the title.
 std::string draw_picture(const Problem& problem, const Examination& examination,
-                         const Results* results, const std::string& input_name,
-                         const std::string& report_name);
+                         const Results* results, const FieldGrid* field,
+                         const std::string& input_name, const std::string& report_name);
 
 // The look of the picture: sizes in pixels, fonts, colours.
 namespace style {
@@ -32,6 +34,7 @@ inline constexpr double kLabelFont = 11.0;
 inline constexpr const char* kCentred = "0.35em";  // a text's dy that centres it on y
 inline constexpr double kGradientCell = 40.0;      // at most one gradient arrow per cell
 inline constexpr double kGradientLongest = 30.0;   // the longest arrow's length
+inline constexpr int kFieldLevels = 12;            // at most, levels of the field's bands
 }  // namespace style
 
 // Where the problem's coordinates land on the picture: the box of the
@@ -81,15 +84,27 @@ class ColourScale {
   // times a power of ten apart, in increasing order; low alone when the
   // range is empty.
   std::vector<double> ticks(int most) const;
+  // The same with steps of 1, 2 or 5 times a power of ten: the levels of
+  // the field's bands and lines.
+  std::vector<double> levels(int most) const;
 
  private:
+  std::vector<double> round_values(int most, std::span<const double> steps) const;
+
   double low_, high_;
 };
 
-// The gradient arrows of the internal points, thinned out to one per cell of
-// a coarse grid, and the longest of them, the reference of their scale.
+// A gradient of the potential at a point of the problem.
+struct Arrow {
+  Point at;
+  Point gradient;
+};
+
+// The gradient arrows, of the internal points or of the field, thinned out
+// to one per cell of a coarse grid, and the longest of them, the reference
+// of their scale.
 struct Gradients {
-  std::vector<std::size_t> points;  // indices of the internal points with an arrow
+  std::vector<Arrow> arrows;
   double longest = 0.0;
 };
 
@@ -100,15 +115,18 @@ struct Canvas {
   const Problem& problem;
   const Examination& examination;
   const Results* results;                 // null without a report
+  const FieldGrid* field;                 // null without a report or with --no-field
   std::optional<ColourScale> potentials;  // with a report
   std::optional<Gradients> gradients;     // with a report, unless every gradient is negligible
 };
 
-// The layers, in the order drawn: dashed axes of symmetry, faint mirror
+// The layers, in the order drawn: the potential field's bands, lines and
+// their labels, faint in the mirror images; dashed axes of symmetry, faint mirror
 // images and red halos along loops that run the wrong way; each boundary
 // with a normal tick at each node, arrows along its direction of travel and
 // its number; internal points, boundary nodes and group labels; gradient
-// arrows; red circles where the warnings point.
+// arrows, of the field when there is one; red circles where the warnings point.
+void draw_potential_field(const Canvas& c);
 void draw_background(const Canvas& c);
 void draw_boundaries(const Canvas& c);
 void draw_points_and_nodes(const Canvas& c);
@@ -121,9 +139,24 @@ double draw_legend(const Canvas& c, Point corner);
 double draw_warning_list(SvgWriter& svg, const std::vector<Warning>& warnings, Point corner,
                          double width);
 
-// The gradient arrows of the results, or nothing.
+// The gradient arrows of the results' internal points, or nothing.
 std::optional<Gradients> gradients_of(const Problem& problem, const Results* results,
                                       const View& view, const ColourScale& potentials);
+// The same from the field grid.
+std::optional<Gradients> gradients_of_field(const FieldGrid& field, const Problem& problem,
+                                            const View& view, const ColourScale& potentials);
+// One arrow per cell of the coarse grid, or nothing when the longest is
+// below rounding noise of a potential varying by `typical` per unit length.
+std::optional<Gradients> thinned_gradients(const std::vector<Arrow>& arrows, const View& view,
+                                           double typical);
+
+// The levels of the field's bands and lines: round values, 1, 2 or 5 times
+// a power of ten apart, over the range drawn; none when nothing is drawn.
+std::vector<double> field_levels(const FieldGrid& field);
+
+// Whether p lies in a mirror image of the described part, which the field
+// and its arrows show faintly.
+bool in_mirror_image(const Problem& problem, Point p);
 
 // `text` beside `at`, kept clear of it in the unit direction `away` (none:
 // centred on it), and inside the plot's frame.

@@ -112,7 +112,7 @@ void check_places(const std::vector<Row>& rows, const std::vector<Point>& exact,
 
 Problem problem_from_text(const std::string& text, const std::string& name) {
   // The whole state of a run, about 21 MB: far too large for the stack.
-  const auto v = std::make_unique<velda::Velda>();
+  const auto v = std::make_shared<velda::Velda>();
   std::istringstream input(text);
   std::ostringstream echo, console;
   textio::Units u;
@@ -128,7 +128,9 @@ Problem problem_from_text(const std::string& text, const std::string& name) {
   }
   velda::GEOM(*v);
   const std::string_view first_line = std::string_view(text).substr(0, text.find('\n'));
-  return convert(*v, std::string(textio::trimmed(first_line.substr(0, kTitleLength))));
+  Problem p = convert(*v, std::string(textio::trimmed(first_line.substr(0, kTitleLength))));
+  p.state = v;
+  return p;
 }
 
 Problem read_problem(const std::string& path) {

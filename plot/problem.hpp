@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,9 @@ struct Problem {
   std::vector<Point> internal;  // internal point J is internal[J - 1]
   std::vector<Piece> pieces;    // boundaries as described, then their mirror images
   Box bounds;                   // around the pieces and the internal points
+  // The program's state as its input step and element geometry left it,
+  // from which the solution is evaluated with the program's own sums.
+  std::shared_ptr<const velda::Velda> state;
 };
 
 // Reads the input file at path, or throws a PlotError that says what is

@@ -49,19 +49,30 @@ std::optional<Warning> warning_for(const Problem& problem,
 
 std::vector<Whereabouts> locate_internal_points(const Problem& problem, const Chains& chains,
                                                 double tolerance) {
-  const int inside = region_winding(chains);
   std::vector<Whereabouts> whereabouts;
-  for (const Point& p : problem.internal) {
-    int w = inside;
-    if (!chains.loops.empty()) {
-      w = 0;
-      for (const Loop& loop : chains.loops) w += winding_number(p, loop.polygon);
-    }
+  for (const Point& p : problem.internal)
     whereabouts.push_back(on_boundary(p, problem.pieces, tolerance) ? Whereabouts::ON_BOUNDARY
-                          : w == inside                             ? Whereabouts::INSIDE
+                          : in_region(p, chains)                    ? Whereabouts::INSIDE
                                                                     : Whereabouts::OUTSIDE);
-  }
   return whereabouts;
+}
+
+bool in_region(Point p, const Chains& chains) {
+  if (chains.loops.empty()) return true;
+  int w = 0;
+  for (const Loop& loop : chains.loops) w += winding_number(p, loop.polygon);
+  return w == region_winding(chains);
+}
+
+int innermost_loop(Point p, const Chains& chains) {
+  int innermost = -1;
+  for (std::size_t k = 0; k < chains.loops.size(); ++k) {
+    const Loop& loop = chains.loops[k];
+    if ((innermost < 0 || loop.depth > chains.loops[innermost].depth) &&
+        winding_number(p, loop.polygon) != 0)
+      innermost = static_cast<int>(k);
+  }
+  return innermost;
 }
 
 std::vector<Warning> region_warnings(const Problem& problem,

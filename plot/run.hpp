@@ -1,5 +1,6 @@
 // One run of velda-plot: the command line in, the picture out.
-// velda-plot INPUT [REPORT] [-o PICTURE.svg]; --help tells more.
+// velda-plot INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field];
+// --help tells more.
 #pragma once
 
 #include <ostream>
@@ -17,6 +18,8 @@ struct Request {
   std::string input;
   std::string report;   // empty: draw the problem only
   std::string picture;  // the input's name with .svg unless -o gives one
+  bool field = true;    // with a report: the potential over the region
+  int grid = 0;         // points of the field along the longer side, see --help
 };
 struct HelpWanted {};
 struct UsageError {

@@ -22,7 +22,7 @@ int occurrences(const std::string& text, const std::string& part) {
 
 std::string picture_of(const plot_test::Shape& shape, const plot::Results* results = nullptr) {
   const plot::Problem problem = plot_test::problem_of(shape);
-  return plot::draw_picture(problem, plot::examine(problem), results, "shape.in",
+  return plot::draw_picture(problem, plot::examine(problem), results, nullptr, "shape.in",
                             results ? "shape.out" : "");
 }
 
