@@ -26,6 +26,11 @@ TEST(CommandLine, PictureIsNamedAfterTheInputUnlessGiven) {
       std::get<plot::Request>(plot::parse_command_line(std::vector<std::string>{"a.in", "a.out"}));
   EXPECT_EQ(both.input, "a.in");
   EXPECT_EQ(both.report, "a.out");
+  EXPECT_TRUE(both.field);
+  const auto options = std::get<plot::Request>(plot::parse_command_line(
+      std::vector<std::string>{"a.in", "a.out", "--grid", "40", "--no-field"}));
+  EXPECT_EQ(options.grid, 40);
+  EXPECT_FALSE(options.field);
 }
 
 TEST(CommandLine, WrongCommandLinesAreRefused) {
@@ -34,6 +39,10 @@ TEST(CommandLine, WrongCommandLinesAreRefused) {
                                             {"a.in", "-o"},
                                             {"a.in", "b", "c"},
                                             {"a.in", "--colour"},
+                                            {"a.in", "--grid"},
+                                            {"a.in", "--grid", "9"},
+                                            {"a.in", "--grid", "1001"},
+                                            {"a.in", "--grid", "-5"},
                                             {"a.svg"},
                                             {"a.in", "r.out", "-o", "./r.out"}};
   for (const auto& args : wrong)
