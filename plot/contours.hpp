@@ -1,7 +1,8 @@
 // Contours of the field grid by marching squares: for one level, the
 // outlines of where the potential is at least that level, and the lines
-// where it equals it. Only cells whose four corners are drawn take part, so
-// the outlines follow the drawn part's edge where it is cut off.
+// where it equals it. Cells with four corners drawn take part whole, those
+// with three by the triangle of them, so that the outlines follow the drawn
+// part's edge, where it is cut off, in steps no steeper than the diagonal.
 #pragma once
 
 #include <vector>

@@ -1,7 +1,7 @@
 // The potential field over the region: bands of colour between round
-// levels, the level lines with labels on a few of them, and the gradient
-// arrows of the field grid. The mirror images are veiled, to show faintly
-// what the symmetry adds to the part described.
+// levels, the level lines, the gradient arrows of the field grid and labels
+// on a few lines, above the arrows. The mirror images are veiled, to show
+// faintly what the symmetry adds to the part described.
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -158,19 +158,21 @@ void draw_potential_field(const Canvas& c) {
   if (levels.empty()) return;
   std::vector<Contour> contours;
   for (double level : levels) contours.push_back(contour(*c.field, level));
-  // Each band painted over the one below it, from the whole drawn part up.
-  const auto band = [&](const Contour& from, double low, double high) {
+  // Each band painted over the one below it, from the whole drawn part up,
+  // in the colour of the middle of its step.
+  const double half_step = levels.size() >= 2 ? 0.5 * (levels[1] - levels[0]) : 0.0;
+  const auto band = [&](const Contour& from, double middle) {
     if (from.outlines.empty()) return;
     c.svg.element("path", {{"class", "band"},
-                           {"fill", hex(viridis(scale.fraction(0.5 * (low + high))))},
+                           {"fill", hex(viridis(scale.fraction(middle)))},
                            {"d", outlines_path(c.view, from.outlines, true)}});
   };
-  band(contour(*c.field, drawn_range(*c.field).first), scale.low(), levels.front());
-  for (std::size_t k = 0; k < levels.size(); ++k)
-    band(contours[k], levels[k], k + 1 < levels.size() ? levels[k + 1] : scale.high());
+  band(contour(*c.field, drawn_range(*c.field).first), levels.front() - half_step);
+  for (std::size_t k = 0; k < levels.size(); ++k) band(contours[k], levels[k] + half_step);
   std::string lines;
   for (const Contour& level : contours) lines += outlines_path(c.view, level.lines, false);
   c.svg.element("path", {{"class", "level"}, {"d", lines}});
+  draw_gradients(c);
   veil_mirror_images(c);
   label_levels(c, levels, contours);
 }

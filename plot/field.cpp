@@ -151,7 +151,7 @@ std::optional<Gradients> gradients_of(const Problem& problem, const Results* res
 void draw_gradients(const Canvas& c) {
   if (!c.gradients) return;
   const double longest = c.gradients->longest;
-  std::string shafts, heads, faint_shafts, faint_heads;
+  std::string shafts, heads;
   for (const Arrow& a : c.gradients->arrows) {
     const double size = kGradientLongest * (length(a.gradient) / longest);
     if (size < kGradientShortest) continue;
@@ -160,16 +160,11 @@ void draw_gradients(const Canvas& c) {
     const Point from = c.view.at(a.at) - (0.5 * size) * t;
     const Point tip = from + size * t;
     const double head = std::min(kGradientHead, kGradientHeadShare * size);
-    const bool faint = in_mirror_image(c.problem, a.at);
-    (faint ? faint_shafts : shafts) += path_data({from, tip - head * t}, false) + " ";
-    (faint ? faint_heads : heads) +=
-        path_data(arrow_head(tip, t, head, kGradientHeadWidth * head), true) + " ";
+    shafts += path_data({from, tip - head * t}, false) + " ";
+    heads += path_data(arrow_head(tip, t, head, kGradientHeadWidth * head), true) + " ";
   }
   c.svg.element("path", {{"class", "gradient"}, {"d", shafts}});
   c.svg.element("path", {{"class", "head"}, {"d", heads}});
-  if (faint_shafts.empty()) return;
-  c.svg.element("path", {{"class", "gradient faint"}, {"d", faint_shafts}});
-  c.svg.element("path", {{"class", "head faint"}, {"d", faint_heads}});
 }
 
 }  // namespace plot

@@ -11,6 +11,7 @@
 // first identity alone gives POTENT itself.
 #include "plot/field_grid.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -36,11 +37,15 @@ double medium_of(const Problem& problem, const velda::Velda& v, const Loop& loop
   return eps;
 }
 
-bool near_boundary(Point p, const std::vector<Piece>& pieces) {
+// Within kNearBoundary lengths of an element, or closer than `least`: a
+// band at least a grid step wide, so that a fine boundary leaves no single
+// points out.
+bool near_boundary(Point p, const std::vector<Piece>& pieces, double least) {
   for (const Piece& piece : pieces)
     for (std::size_t k = 0; k + 1 < piece.points.size(); ++k) {
       const Point a = piece.points[k], b = piece.points[k + 1];
-      if (distance_to_segment(p, a, b) < kNearBoundary * distance(a, b)) return true;
+      if (distance_to_segment(p, a, b) < std::max(least, kNearBoundary * distance(a, b)))
+        return true;
     }
   return false;
 }
@@ -72,7 +77,7 @@ FieldGrid compute_field(const Problem& problem, const Chains& chains, const Resu
   lib::parallel_for(static_cast<int>(grid.value.size()), kPointsPerTask, [&](int first, int last) {
     for (int k = first; k < last; ++k) {
       const Point p = grid.point(k % grid.nx, k / grid.nx);
-      if (near_boundary(p, problem.pieces)) continue;
+      if (near_boundary(p, problem.pieces, grid.step)) continue;
       double divisor = 1.0;
       if (!in_region(p, chains)) {
         const int loop = innermost_loop(p, chains);

@@ -16,7 +16,7 @@ inline constexpr int kMinGridPoints = 10;
 inline constexpr int kMaxGridPoints = 1000;
 
 // Near the boundary the constant-element sum is poor: points closer to an
-// element than this many of its lengths are left out.
+// element than this many of its lengths, or than a grid step, are left out.
 inline constexpr double kNearBoundary = 1.0;
 
 struct FieldGrid {
@@ -38,8 +38,8 @@ std::unique_ptr<velda::Velda> solved_state(const Problem& problem, const Results
 // The potential at `points` points along the longer side of the problem's
 // box, on all threads. Drawn are the points of the region and those inside
 // a loop made only of interface elements of one EPS > 0, whose medium holds
-// the sum divided by EPS; not those within kNearBoundary element lengths of
-// an element or its mirror images.
+// the sum divided by EPS; not those within kNearBoundary element lengths, or
+// a grid step, of an element or its mirror images.
 FieldGrid compute_field(const Problem& problem, const Chains& chains, const Results& results,
                         int points);
 

@@ -36,7 +36,6 @@ text { font-family: 'DejaVu Sans', Arial, Helvetica, sans-serif; font-size: 12px
 .point { fill: none; stroke: #444; stroke-width: 1px; }
 .valued { stroke: #333; stroke-width: 0.5px; }
 .gradient { fill: none; stroke: #111; stroke-width: 1.2px; }
-.faint { opacity: 0.35; }
 .band { stroke: none; }
 .level { fill: none; stroke: #000; stroke-opacity: 0.45; stroke-width: 0.8px; stroke-linejoin: round; }
 .veil { fill: #fff; fill-opacity: 0.6; stroke: none; }
@@ -118,7 +117,7 @@ std::string draw_picture(const Problem& problem, const Examination& examination,
   draw_background(c);
   draw_boundaries(c);
   draw_points_and_nodes(c);
-  draw_gradients(c);
+  if (!field) draw_gradients(c);  // else drawn with the field, under the boundaries
   draw_warning_marks(c);
   const double legend_x = kMargin + frame_width + kGap;
   const double legend_height = draw_legend(c, {legend_x, top});

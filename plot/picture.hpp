@@ -120,12 +120,12 @@ struct Canvas {
   std::optional<Gradients> gradients;     // with a report, unless every gradient is negligible
 };
 
-// The layers, in the order drawn: the potential field's bands, lines and
-// their labels, faint in the mirror images; dashed axes of symmetry, faint mirror
+// The layers, in the order drawn: the potential field's bands, lines,
+// gradient arrows and labels, faint in the mirror images; dashed axes of symmetry, faint mirror
 // images and red halos along loops that run the wrong way; each boundary
 // with a normal tick at each node, arrows along its direction of travel and
 // its number; internal points, boundary nodes and group labels; gradient
-// arrows, of the field when there is one; red circles where the warnings point.
+// arrows of the internal points when there is no field; red circles where the warnings point.
 void draw_potential_field(const Canvas& c);
 void draw_background(const Canvas& c);
 void draw_boundaries(const Canvas& c);
@@ -155,7 +155,7 @@ std::optional<Gradients> thinned_gradients(const std::vector<Arrow>& arrows, con
 std::vector<double> field_levels(const FieldGrid& field);
 
 // Whether p lies in a mirror image of the described part, which the field
-// and its arrows show faintly.
+// shows faintly.
 bool in_mirror_image(const Problem& problem, Point p);
 
 // `text` beside `at`, kept clear of it in the unit direction `away` (none:
