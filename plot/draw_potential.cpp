@@ -172,7 +172,7 @@ void draw_potential_field(const Canvas& c) {
   std::string lines;
   for (const Contour& level : contours) lines += outlines_path(c.view, level.lines, false);
   c.svg.element("path", {{"class", "level"}, {"d", lines}});
-  draw_gradients(c);
+  draw_gradients(c);  // of the field: there is a level, so some point is drawn
   veil_mirror_images(c);
   label_levels(c, levels, contours);
 }

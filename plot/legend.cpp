@@ -121,10 +121,16 @@ void colour_bar(const ColourScale& scale, Legend& legend) {
 void field_section(const Canvas& c, Legend& legend) {
   const std::vector<double> levels = field_levels(*c.field);
   legend.heading("Field");
+  if (levels.empty()) {
+    legend.line("none: every point of the grid lies", "note");
+    legend.line("within an element length, or a grid", "note");
+    legend.line("step, of the boundary", "note");
+    return;
+  }
   if (levels.size() >= 2)
     legend.line("bands and lines every " + short_number(levels[1] - levels[0]));
-  legend.line("blank within an element length of", "note");
-  legend.line("the boundary, where the sum is poor", "note");
+  legend.line("blank within an element length, or a", "note");
+  legend.line("grid step, of the boundary: poor there", "note");
   if (c.field->has_medium) legend.line("inside an interface: its medium", "note");
   if (c.problem.ISYMX != 0 || c.problem.ISYMY != 0) legend.line("faint: mirror images", "note");
   legend.line(
@@ -142,7 +148,8 @@ void gradient_section(const Canvas& c, Legend& legend) {
   legend.line("longest arrow (" + number(kGradientLongest) +
               " px): " + short_number(c.gradients->longest));
   legend.line("at most one arrow per " + number(kGradientCell) + " px square", "note");
-  if (c.field) legend.line("from the field, not the internal points", "note");
+  if (c.field && !field_levels(*c.field).empty())
+    legend.line("from the field, not the internal points", "note");
 }
 
 }  // namespace

@@ -108,16 +108,18 @@ std::string draw_picture(const Problem& problem, const Examination& examination,
                        {"width", number(frame_width)},
                        {"height", number(frame_height)}});
   const auto potentials = potential_scale(results);
+  // A field with no point far enough from the boundary shows only that.
+  const bool field_arrows = field && !field_levels(*field).empty();
   std::optional<Gradients> gradients;
   if (potentials)
-    gradients = field ? gradients_of_field(*field, problem, view, *potentials)
-                      : gradients_of(problem, results, view, *potentials);
+    gradients = field_arrows ? gradients_of_field(*field, problem, view, *potentials)
+                             : gradients_of(problem, results, view, *potentials);
   const Canvas c{svg, view, problem, examination, results, field, potentials, gradients};
   draw_potential_field(c);
   draw_background(c);
   draw_boundaries(c);
   draw_points_and_nodes(c);
-  if (!field) draw_gradients(c);  // else drawn with the field, under the boundaries
+  if (!field_arrows) draw_gradients(c);  // else drawn with the field, under the boundaries
   draw_warning_marks(c);
   const double legend_x = kMargin + frame_width + kGap;
   const double legend_height = draw_legend(c, {legend_x, top});
