@@ -371,9 +371,8 @@ Report parse_whole_report(std::string_view text, const std::string& name) {
   if (!text.starts_with(std::string(kSeparatorWidth, '*')))
     throw PlotError("'" + name + "' is not a report: it does not begin with a line of " +
                     std::to_string(kSeparatorWidth) + " asterisks");
-  // Every line of a report ends with a line end; a last line without one
-  // was cut, and is left out.
-  const bool cut = !text.ends_with('\n');
+  // Every line of a report ends with a line end: a last line without one
+  // was cut short, and is left out.
   TableReader table(text.substr(0, text.rfind('\n') + 1), name);
   Report report;
   const auto title_read = title(table);
@@ -383,10 +382,6 @@ Report parse_whole_report(std::string_view text, const std::string& name) {
   }
   report.title = *title_read;
   report.status = read_after_title(table, report);
-  if (cut && report.status == RunStatus::complete) {
-    report.status = RunStatus::incomplete;
-    report.note = "the report stops in the middle of a line";
-  }
   if (report.status != RunStatus::complete) {  // no partial results
     report.results = {};
     report.fluxes.clear();
