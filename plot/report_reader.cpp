@@ -251,7 +251,8 @@ std::vector<std::string> fluxes(TableReader& table) {
     const std::string_view line = table.line();
     const std::string group = std::to_string(totals.size() + 1);
     const std::string_view total = trimmed(line.substr(std::min(line.size(), kFluxTotalAt)));
-    if (trimmed(line.substr(4, 4)) != group || line.substr(8, 2) != " :" || !real_value(total))
+    if (line.size() < kFluxTotalAt || trimmed(line.substr(4, 4)) != group ||
+        line.substr(8, 2) != " :" || !real_value(total))
       table.fail("the FLUX line of group " + group + " cannot be read");
     totals.emplace_back(total);
   }

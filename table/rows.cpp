@@ -1,9 +1,8 @@
 #include "table/rows.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
-
-#include "plot/plot_error.hpp"
 
 namespace table {
 namespace {
@@ -67,7 +66,7 @@ Entry read_entry(const std::string& name) {
     const std::string status = status_word(report.status);
     const std::string note = report.note;
     return {name, status, note, std::move(report)};
-  } catch (const plot::PlotError& e) {
+  } catch (const std::exception& e) {  // a PlotError, or memory running out
     return {name, std::filesystem::exists(name, ignored) ? "unreadable" : "missing", e.what(),
             std::nullopt};
   }
