@@ -134,7 +134,7 @@ TEST(VeldaTable, ReportsThatAreNotCompleteKeepTheirRowsAndAreNamed) {
       {"midline.out", first_lines(300) + whole.substr(first_lines(300).size(), 30), "incomplete",
        "the report stops in its results"},
       {"input.in", e2e::source_file("examples/square.in"), "unreadable", "is not a report"},
-      {"gone.out", "", "missing", "No such file or directory"},
+      {"gone.out", "", "missing", "the file does not exist"},
   };
   e2e::Folder folder;
   std::vector<std::string> files;
