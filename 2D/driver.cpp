@@ -11,7 +11,6 @@
 namespace velda {
 namespace {
 
-constexpr double kPivotTolerance = 1.0E-5;  // relative to the mean magnitude of AMAT
 
 // Runs one step under its routine's name. A floating-point division by zero,
 // overflow or invalid operation in it ends the run with a failure report, so

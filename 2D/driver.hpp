@@ -11,6 +11,10 @@
 
 namespace velda {
 
+// The solver's relative pivot tolerance: a pivot below this times the mean
+// magnitude of AMAT is noted in the report.
+inline constexpr double kPivotTolerance = 1.0E-5;
+
 struct Console {
   std::istream& in;
   std::ostream& out;

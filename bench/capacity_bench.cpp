@@ -37,7 +37,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kDefaultRepetitions = 5;
 constexpr int kSampleSize = 1 << 15;  // operand sets of the floors, 1 MiB
-constexpr double kPivotTolerance = 1.0E-5;
 constexpr double kMillion = 1.0E6;
 
 double clock_seconds(clockid_t clock) {
@@ -127,11 +126,11 @@ void time_steps(velda::Velda& v, const Results& expected, std::vector<double>& s
   solution.assign(v.DPOTB.data(), v.DPOTB.data() + velda::MAXEL);
   int IER = 0, column_IER = 0;
   t.solve = seconds([&] {
-    lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, velda::MAXEL, kPivotTolerance, IER);
+    lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, velda::MAXEL, velda::kPivotTolerance, IER);
   });
   t.column_oriented = thread_seconds([&] {
     bench::column_oriented_elimination(A.data(), solution.data(), v.NELEM, 1, velda::MAXEL,
-                                       kPivotTolerance, column_IER);
+                                       velda::kPivotTolerance, column_IER);
   });
   identical = identical && IER == column_IER &&
               std::memcmp(solution.data(), v.DPOTB.data(), v.NELEM * sizeof(double)) == 0;
@@ -149,7 +148,7 @@ void time_one_thread(velda::Velda& v, const Results& expected, const std::vector
   t.one_thread = thread_seconds([&] { velda::GHMAMPC(v); });
   int IER = 0;
   t.solve_one_thread = thread_seconds([&] {
-    lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, velda::MAXEL, kPivotTolerance, IER);
+    lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, velda::MAXEL, velda::kPivotTolerance, IER);
   });
   identical =
       identical && std::memcmp(solution.data(), v.DPOTB.data(), v.NELEM * sizeof(double)) == 0;
