@@ -26,10 +26,6 @@ constexpr int kShares = 100, kSideShare = 20, kTopShare = 24, kDielectricShare =
 // Internal points keep this distance from every boundary.
 constexpr double kMargin = 0.05;
 
-struct Point {
-  double x, y;
-};
-
 struct NodeRecord {
   int code;
   std::vector<double> values;
@@ -61,16 +57,9 @@ Boundary box_wall(int side_elements, int top_elements) {
   return b;
 }
 
-// A hole, clockwise, closed on its first point; every node has `node`.
-Boundary circle(const Circle& c, int elements, const NodeRecord& node) {
-  Boundary b;
-  for (int m = 0; m < elements; ++m) {
-    const double angle = -2.0 * std::numbers::pi * m / elements;
-    b.points.push_back({c.cx + c.r * std::cos(angle), c.cy + c.r * std::sin(angle)});
-  }
-  b.points.push_back(b.points.front());
-  b.nodes.assign(elements, node);
-  return b;
+// A hole, clockwise; every node has `node`.
+Boundary hole(const Circle& c, int elements, const NodeRecord& node) {
+  return {circle(c.cx, c.cy, c.r, elements, true), std::vector<NodeRecord>(elements, node)};
 }
 
 // The radical inverse of `index` in `base`: the Halton coordinate.
@@ -112,14 +101,24 @@ void add_line(std::string& text, const std::vector<std::string>& fields) {
 
 }  // namespace
 
+std::vector<Point> circle(double cx, double cy, double r, int n, bool clockwise) {
+  std::vector<Point> points;
+  for (int m = 0; m < n; ++m) {
+    const double angle = (clockwise ? -2.0 : 2.0) * std::numbers::pi * m / n;
+    points.push_back({cx + r * std::cos(angle), cy + r * std::sin(angle)});
+  }
+  points.push_back(points.front());
+  return points;
+}
+
 std::string quarter_box_case(int elements, int internal_points_count) {
   const int side = elements * kSideShare / kShares, top = elements * kTopShare / kShares;
   const int dielectric = elements * kDielectricShare / kShares;
   const int conductor = elements - side - top - dielectric;
   const std::vector<Boundary> boundaries = {
       box_wall(side, top),
-      circle(kConductor, conductor, {-2, {kConductorPotential}}),
-      circle(kDielectric, dielectric, {3, {kEps}}),
+      hole(kConductor, conductor, {-2, {kConductorPotential}}),
+      hole(kDielectric, dielectric, {3, {kEps}}),
   };
 
   std::string text = " QUARTER BOX WITH A CONDUCTOR AND A DIELECTRIC CYLINDER";

@@ -7,6 +7,8 @@
 #include <numbers>
 #include <sstream>
 
+#include "bench/capacity_case.hpp"
+
 namespace plot_test {
 
 std::string input_text(const Shape& shape) {
@@ -46,8 +48,8 @@ Polyline arc(double radius, int n, double from, double turn) {
 }
 
 Polyline circle(double radius, int n, bool counter_clockwise) {
-  Polyline line = arc(radius, n, 0.0, (counter_clockwise ? 2.0 : -2.0) * std::numbers::pi);
-  line.back() = line.front();
+  Polyline line;
+  for (bench::Point p : bench::circle(0, 0, radius, n, !counter_clockwise)) line.push_back({p.x, p.y});
   return line;
 }
 
