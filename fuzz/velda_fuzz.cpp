@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "2D/driver.hpp"
-#include "tests/support/buffer_file.hpp"
 #include "textio/failure.hpp"
 #include "textio/free_form.hpp"
+#include "textio/memory_files.hpp"
 
 namespace {
 
@@ -23,28 +23,6 @@ constexpr int kMaxElements = 64;
 constexpr int kMaxInternalPoints = 64;
 
 const std::string kStopLine = "Stop - Program terminated.\r\n";
-
-// The input file IN holds the fuzzer's bytes; the report is kept in memory.
-class FuzzFiles : public textio::FileSystem {
- public:
-  explicit FuzzFiles(std::string_view input) : input_(input) {}
-
-  std::unique_ptr<std::istream> open_existing(const std::string& name, std::string& why) override {
-    if (name != "IN") {
-      why = "the file does not exist";
-      return nullptr;
-    }
-    return std::make_unique<std::istringstream>(input_);
-  }
-
-  std::unique_ptr<textio::OutputFile> create(const std::string&, std::string&) override {
-    return std::make_unique<test_support::BufferFile>(report_);
-  }
-
- private:
-  std::string input_;
-  std::stringbuf report_;
-};
 
 // Whether the counts record asks for more elements or internal points than
 // an execution should take. Counts above the capacities pass: they stop the
@@ -78,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // dominate, and every step writes each entry it later reads.
   static const auto state = std::make_unique<velda::Velda>();
   static const std::string args[] = {"velda", "IN", "OUT"};
-  FuzzFiles files(bytes);
+  textio::MemoryFiles files;  // the input file IN holds the fuzzer's bytes
+  files.add("IN", std::string(bytes));
   std::istringstream typed;
   std::ostringstream console, error;
   const int status = velda::run(*state, args, {typed, console, error}, files);
