@@ -6,19 +6,19 @@
 #include <cfenv>
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <numbers>
-#include <random>
 #include <vector>
 
 #include "2D/VELDA.hpp"
 #include "2D/influence_maths.hpp"
 #include "2D/influence_operands.hpp"
-#include "tests/2D/problems.hpp"
+#include "tests/support/problems.hpp"
 
-namespace velda::test {
+namespace test_support {
 namespace {
+
+using namespace velda;
 
 constexpr double PI = std::numbers::pi;
 
@@ -28,44 +28,6 @@ struct OneElement {
   OneElement(Point a, Point b) : v(geometry({{a, b}})) {}
   void at(double x, double y, double& G, double& H) const { INFL2D(*v, x, y, 1, G, H); }
 };
-
-// Adaptive 5-point Gauss-Legendre: bisect until the halves agree with the
-// whole to tol, each piece to the same tol; only the pieces near P need it.
-double integrate(const std::function<double(double)>& f, double a, double b, double tol,
-                 int depth = 0) {
-  auto rule = [&](double lo, double hi) {
-    static constexpr double t[] = {0.9061798459386640, 0.5384693101056831, 0};
-    static constexpr double w[] = {0.2369268850561891, 0.4786286704993665, 0.5688888888888889};
-    const double m = (lo + hi) / 2, h = (hi - lo) / 2;
-    return h * (w[0] * (f(m - h * t[0]) + f(m + h * t[0])) +
-                w[1] * (f(m - h * t[1]) + f(m + h * t[1])) + w[2] * f(m));
-  };
-  const double m = (a + b) / 2, halves = rule(a, m) + rule(m, b);
-  if (std::abs(rule(a, b) - halves) <= tol || depth == 40) return halves;
-  return integrate(f, a, m, tol, depth + 1) + integrate(f, m, b, tol, depth + 1);
-}
-
-// (1/2pi) of the integrals of ln r and of (r.n)/r^2 along the segment a->b.
-void quadrature(Point a, Point b, Point p, double& G, double& H) {
-  const double L = std::hypot(b.x - a.x, b.y - a.y);
-  const double nx = (b.y - a.y) / L, ny = -(b.x - a.x) / L;
-  auto rx = [&](double s) { return a.x + (b.x - a.x) * s / L - p.x; };
-  auto ry = [&](double s) { return a.y + (b.y - a.y) * s / L - p.y; };
-  auto r2 = [&](double s) { return rx(s) * rx(s) + ry(s) * ry(s); };
-  G = integrate([&](double s) { return std::log(r2(s)) / 2; }, 0, L, 1e-15) / (2 * PI);
-  H = integrate([&](double s) { return (rx(s) * nx + ry(s) * ny) / r2(s); }, 0, L, 1e-15) /
-      (2 * PI);
-}
-
-// Seen from (0.5, 1), left of the element: G = (ln 1.25 - 2 + 4 atan 0.5)/(4 pi).
-TEST(INFL2D, PointAboveTheUnitElement) {
-  double G, H;
-  OneElement({0, 0}, {1, 0}).at(0.5, 1, G, H);
-  EXPECT_NEAR(H, 0.147584, 5e-7);
-  EXPECT_NEAR(G, 0.0061859, 5e-8);
-  EXPECT_NEAR(H, std::atan2(1, 0.75) / (2 * PI), 1e-16);
-  EXPECT_NEAR(G, (std::log(1.25) - 2 + 4 * std::atan(0.5)) / (4 * PI), 1e-16);
-}
 
 // On the element's line, at t along it from its start: H = 0 and
 // G = (1/2pi) ∫ ln|t - s| ds over s = 0..L = (F(t) - F(t - L))/2pi, with
@@ -93,48 +55,6 @@ TEST(INFL2D, PointsOnTheElementsLineIncludingItsNodeAndEnds) {
   const OneElement tilted({0.3, -1.7}, {2.2, 0.4});
   expect_on_line(tilted, 0.3, -1.7, 0);
   expect_on_line(tilted, tilted.v->XN(1), tilted.v->YN(1), tilted.v->ELEN(1) / 2);
-}
-
-TEST(INFL2D, AgreesWithAdaptiveQuadrature) {
-  std::mt19937 random(2024);
-  std::uniform_real_distribution<double> coordinate(-3, 3);
-  for (int k = 0; k < 200; ++k) {
-    const Point a{coordinate(random), coordinate(random)};
-    const Point b{a.x + coordinate(random) / 2, a.y + coordinate(random) / 2};
-    const Point p{coordinate(random), coordinate(random)};
-    double G, H, Gq, Hq;
-    OneElement(a, b).at(p.x, p.y, G, H);
-    quadrature(a, b, p, Gq, Hq);
-    EXPECT_NEAR(G, Gq, 1e-12) << k;
-    EXPECT_NEAR(H, Hq, 1e-12) << k;
-  }
-}
-
-TEST(INFL2D, ReversingTheElementKeepsGAndNegatesH) {
-  const OneElement forward({0.2, 0.1}, {1.3, -0.7}), backward({1.3, -0.7}, {0.2, 0.1});
-  for (Point p : {Point{0, 0}, Point{2, 1}, Point{0.7, -0.3}, Point{-5, 4}}) {
-    double G, H, Gr, Hr;
-    forward.at(p.x, p.y, G, H);
-    backward.at(p.x, p.y, Gr, Hr);
-    EXPECT_NEAR(Gr, G, 1e-15);
-    EXPECT_NEAR(Hr, -H, 1e-15);
-  }
-}
-
-// H is the turn of the boundary seen from the point: a half turn at a node
-// on a straight side, a whole one inside, none outside.
-TEST(INFL2D, HOverAClosedBoundaryIsTheAngleSeen) {
-  const auto v = geometry({polyline({{0, 0}, {4, -1}, {5, 2}, {2, 1}, {1, 3}, {0, 0}}, 5)});
-  auto turn = [&](double x, double y) {
-    double sum = 0, G, H;
-    for (int J = 1; J <= v->NELEM; ++J) INFL2D(*v, x, y, J, G, H), sum += H;
-    return sum;
-  };
-  for (int I = 1; I <= v->NELEM; ++I) EXPECT_NEAR(turn(v->XN(I), v->YN(I)), 0.5, 1e-14) << I;
-  EXPECT_NEAR(turn(2, 0.5), 1.0, 1e-14);
-  EXPECT_NEAR(turn(1.2, 2.5), 1.0, 1e-14);
-  EXPECT_NEAR(turn(2, 2), 0.0, 1e-14);
-  EXPECT_NEAR(turn(-1, 0), 0.0, 1e-14);
 }
 
 // INFL2D as its formula reads, one field point and one element at a time,
@@ -167,7 +87,8 @@ TEST(INFL2D, BatchesGiveTheBitsOfOneCallAtATimeOnEveryPath) {
       return points;
     };
     // The square's nodes lie on both axes.
-    const auto v = geometry({at(rectangle(-1, -1, 1, 1, 1)), at(circle(0.3, -0.2, 0.4, 23, true)),
+    const auto v = geometry({at(polyline({{-1, -1}, {1, -1}, {1, 1}, {-1, 1}, {-1, -1}}, 1)),
+                             at(bench::circle(0.3, -0.2, 0.4, 23, true)),
                              at(polyline({{-3, 2}, {3, 2.5}}, 40))});
     std::vector<Point> points = at({{5, 2.5}, {-4, 2 - 0.5 / 6}, {0.31, -0.19}, {7, -9}});
     for (int J = 1; J <= v->NELEM; ++J)
@@ -205,4 +126,4 @@ TEST(INFL2D, BatchesGiveTheBitsOfOneCallAtATimeOnEveryPath) {
 }
 
 }  // namespace
-}  // namespace velda::test
+}  // namespace test_support

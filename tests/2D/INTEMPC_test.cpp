@@ -7,54 +7,14 @@
 #include <vector>
 
 #include "2D/VELDA.hpp"
-#include "tests/2D/problems.hpp"
+#include "tests/support/problems.hpp"
 
-namespace velda::test {
+namespace velda_test {
 namespace {
 
+using namespace velda;
+
 constexpr double PI = std::numbers::pi;
-
-// Sets the internal points.
-void place(Velda& v, const std::vector<Point>& points) {
-  v.NINTP = static_cast<int>(points.size());
-  for (int i = 1; i <= v.NINTP; ++i) {
-    v.XINT(i) = points[i - 1].x;
-    v.YINT(i) = points[i - 1].y;
-  }
-}
-
-TEST(INTEMPC, ClosedBoundaryAtConstantPotentialHasNoField) {
-  constexpr double c = 2.5;
-  const auto v = geometry({polyline({{0, 0}, {4, -1}, {5, 2}, {2, 1}, {1, 3}, {0, 0}}, 4)});
-  prescribe(*v, 1, v->NELEM, 0, [](double, double) { return c; });
-  ASSERT_EQ(solve(*v), 0);
-  for (int J = 1; J <= v->NELEM; ++J) EXPECT_NEAR(v->DPOTB(J), 0.0, 1e-12) << J;
-  place(*v, {{2, 0.5}, {1.2, 2.5}, {4.5, 1.5}, {0.3, 0.2}});
-  INTEMPC(*v);
-  for (int i = 1; i <= v->NINTP; ++i) {
-    EXPECT_NEAR(v->POTI(i), c, 1e-12) << i;
-    EXPECT_NEAR(v->GRDX(i), 0.0, 1e-8) << i;
-    EXPECT_NEAR(v->GRDY(i), 0.0, 1e-8) << i;
-  }
-}
-
-// On a node the sum lacks the free term of the boundary equation there, 1/2:
-// it gives half the node's potential, for every code.
-TEST(POTENT, OnANodeGivesHalfItsPotential) {
-  const auto v = geometry({rectangle(0, 0, 2, 1, 4)});
-  auto u = [](double x, double y) { return x * x - y * y + 0.5; };
-  prescribe(*v, 1, 4, 1, [](double, double y) { return 2 * y; });  // -u_y on y = 0
-  prescribe(*v, 5, 8, 0, u);
-  prescribe(*v, 9, 12, 2, [&](double x, double y) { return u(x, y) + 0.5 * -2 * y; });
-  for (int J = 9; J <= 12; ++J) v->BCVAL(J) = 0.5;  // V = u + Z u_y on y = 1
-  prescribe(*v, 13, 16, 0, u);
-  ASSERT_EQ(solve(*v), 0);
-  for (int J = 1; J <= v->NELEM; ++J) {
-    double U;
-    POTENT(*v, v->XN(J), v->YN(J), U);
-    EXPECT_NEAR(U, 0.5 * v->POTB(J), 1e-12) << "node " << J;
-  }
-}
 
 // u = 1 + 2 ln r between the circles r = 1 (a hole, clockwise) and r = 2,
 // with the exact potential at the nodes.
@@ -68,9 +28,11 @@ struct Errors {
 // (u_x, u_y = 2 (x, y)/r^2), and the error of the flux out through the outer
 // circle, sum ELEN q = 2 pi/ln 2 times the rise of u from hole to circle.
 Errors annulus_errors(int n) {
-  const auto v = geometry({circle(0, 0, 2, n, false), circle(0, 0, 1, n, true)});
+  const auto v = geometry({bench::circle(0, 0, 2, n, false), bench::circle(0, 0, 1, n, true)});
   prescribe(*v, 1, 2 * n, 0, u);
-  place(*v, {{1.5, 0}, {0, -1.2}, {-1.3, 1.1}, {1.2, 1.0}, {-0.5, -1.7}});
+  const Point points[] = {{1.5, 0}, {0, -1.2}, {-1.3, 1.1}, {1.2, 1.0}, {-0.5, -1.7}};
+  v->NINTP = std::size(points);
+  for (int i = 1; i <= v->NINTP; ++i) v->XINT(i) = points[i - 1].x, v->YINT(i) = points[i - 1].y;
   EXPECT_EQ(solve(*v), 0);
   INTEMPC(*v);
   Errors e{0, 0, 0};
@@ -104,4 +66,4 @@ TEST(INTEMPC, AnnulusConvergesToTheLogarithm) {
 }
 
 }  // namespace
-}  // namespace velda::test
+}  // namespace velda_test

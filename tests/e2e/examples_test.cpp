@@ -5,7 +5,7 @@
 #include <stdlib.h>
 
 #include "2D/influence_maths.hpp"
-#include "e2e/run_program.hpp"
+#include "tests/support/run_program.hpp"
 
 namespace {
 
@@ -13,8 +13,8 @@ class Example : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Example, GivesItsExpectedReportAndConsole) {
   const std::string name = GetParam();
-  e2e::Folder folder;
-  folder.write(name + ".in", e2e::source_file("examples/" + name + ".in"));
+  test_support::Folder folder;
+  folder.write(name + ".in", test_support::source_file("examples/" + name + ".in"));
   for (const velda::InfluenceMaths* path : velda::influence_maths_paths()) {
     if (!path->fma || !velda::processor_runs(*path)) continue;
     SCOPED_TRACE(path->name);
@@ -22,8 +22,9 @@ TEST_P(Example, GivesItsExpectedReportAndConsole) {
     const auto run = folder.run({name + ".in", name + ".out"});
     unsetenv("VELDA_SIMD");
     EXPECT_EQ(run.status, 0) << run.error;
-    EXPECT_EQ(run.out, e2e::source_file("examples/expected/" + name + ".console"));
-    EXPECT_EQ(folder.read(name + ".out"), e2e::source_file("examples/expected/" + name + ".out"));
+    EXPECT_EQ(run.out, test_support::source_file("examples/expected/" + name + ".console"));
+    EXPECT_EQ(folder.read(name + ".out"),
+              test_support::source_file("examples/expected/" + name + ".out"));
   }
 }
 

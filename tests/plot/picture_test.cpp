@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "2D/memory_run.hpp"
+#include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 
 namespace {
@@ -54,7 +54,7 @@ TEST(Picture, ProblemAloneIsWellFormedWithOnePolylinePerBoundary) {
 
 TEST(Picture, ResultsColourNodesAndPointsByPotential) {
   const plot_test::Shape shape = plot_test::annulus();
-  const auto run = velda_test::run_in_memory(plot_test::input_text(shape));
+  const auto run = test_support::run_in_memory(plot_test::input_text(shape));
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Results results = plot::parse_report(run.report, "OUT");
   const std::string svg = picture_of(shape, &results);

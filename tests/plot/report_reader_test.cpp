@@ -10,10 +10,10 @@
 
 #include "2D/VELDA.hpp"
 #include "2D/codes.hpp"
-#include "2D/memory_run.hpp"
-#include "e2e/run_program.hpp"
 #include "plot/problem.hpp"
+#include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tests/support/run_program.hpp"
 #include "textio/units.hpp"
 
 namespace {
@@ -73,8 +73,8 @@ TEST(ReportReader, RecoversEveryValueTheResultsWriterPrints) {
 // after them. Its prescribed potentials and node places are known, and it
 // belongs to the square's input and to no other.
 TEST(ReportReader, ReadsAWholeReportAndMatchesItToItsInputAlone) {
-  const std::string input = e2e::source_file("examples/square.in");
-  plot::Results r = plot::parse_report(velda_test::run_in_memory(input).report, "OUT");
+  const std::string input = test_support::source_file("examples/square.in");
+  plot::Results r = plot::parse_report(test_support::run_in_memory(input).report, "OUT");
   ASSERT_EQ(r.nodes.size(), 4u);
   EXPECT_EQ(r.nodes[0].potential, 0.0);
   EXPECT_EQ(r.nodes[2].potential, 1.0);
@@ -101,7 +101,7 @@ TEST(ReportReader, TitleReadingResultsIsPassedOver) {
   plot_test::Shape s = plot_test::annulus();
   s.title = "  RESULTS";
   s.internal.clear();
-  const auto run = velda_test::run_in_memory(plot_test::input_text(s));
+  const auto run = test_support::run_in_memory(plot_test::input_text(s));
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Results r = plot::parse_report(run.report, "OUT");
   EXPECT_EQ(r.nodes.size(), 24u);

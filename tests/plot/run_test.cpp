@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "e2e/run_program.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tests/support/run_program.hpp"
 
 namespace {
 
@@ -68,7 +68,7 @@ class Run : public ::testing::Test {
  protected:
   void SetUp() override { folder_.write("ring.in", plot_test::input_text(plot_test::annulus())); }
   std::string at(const std::string& name) const { return (folder_.path() / name).string(); }
-  e2e::Folder folder_;
+  test_support::Folder folder_;
 };
 
 TEST_F(Run, WritesThePictureAndSaysWhere) {

@@ -1,4 +1,4 @@
-#include "e2e/run_program.hpp"
+#include "tests/support/run_program.hpp"
 
 #include <sys/wait.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-namespace e2e {
+namespace velda_test {
 namespace {
 
 constexpr int kTimeLimitSeconds = 60;  // a run that takes longer has hung, and is killed
@@ -71,4 +71,4 @@ std::string source_file(const std::string& relative) {
   return slurp(std::filesystem::path(VELDA_SOURCE_DIR) / relative);
 }
 
-}  // namespace e2e
+}  // namespace velda_test

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "textio/memory_files.hpp"
+
 namespace velda_test {
 
 struct MemoryRun {
@@ -13,6 +15,8 @@ struct MemoryRun {
   std::string report;   // the file OUT after the run
 };
 
+// The run on `input` as the file IN, in `files` if given.
 MemoryRun run_in_memory(const std::string& input);
+MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles& files);
 
 }  // namespace velda_test

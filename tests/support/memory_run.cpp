@@ -1,0 +1,25 @@
+#include "tests/support/memory_run.hpp"
+
+#include <memory>
+#include <sstream>
+
+#include "2D/driver.hpp"
+
+namespace velda_test {
+
+MemoryRun run_in_memory(const std::string& input) {
+  textio::MemoryFiles files;
+  return run_in_memory(input, files);
+}
+
+MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles& files) {
+  files.add("IN", input);
+  std::istringstream typed;
+  std::ostringstream console, error;
+  const auto state = std::make_unique<velda::Velda>();
+  const std::string args[] = {"velda", "IN", "OUT"};
+  const int status = velda::run(*state, args, {typed, console, error}, files);
+  return {status, console.str(), error.str(), files.contents("OUT")};
+}
+
+}  // namespace velda_test
