@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
 
 using textio::Value;
@@ -49,15 +47,6 @@ TEST(Layout, RejectsMalformedLayouts) {
     EXPECT_THROW(textio::format_records(layout, {}), std::logic_error) << layout;
   const Value one[] = {1};
   EXPECT_THROW(textio::format_records("(1X, \"no value items\")", one), std::logic_error);
-}
-
-TEST(Layout, WriteSendsEveryRecordThroughTheChannel) {
-  std::ostringstream sink;
-  textio::OutputChannel channel;
-  channel.connect(sink, 6, "REPORT");
-  textio::write(channel, R"((/, /, 1X, "DATA", /, /, 2X, "NUMBER =", I4))", {Value(4)});
-  channel.close();
-  EXPECT_EQ(sink.str(), "\r\n\r\nDATA\r\n\r\n NUMBER =   4\r\n");
 }
 
 }  // namespace
