@@ -20,8 +20,8 @@ using namespace velda;
 // circle clockwise in 32 interface elements. Inside, the potential is 2x/(1 + EPS).
 TEST(GHMAMPC, DielectricCylinderTakesTheReducedField) {
   constexpr double EPS = 3;
-  const auto v = geometry(
-      {polyline({{-3, -3}, {3, -3}, {3, 3}, {-3, 3}, {-3, -3}}, 6), bench::circle(0, 0, 1, 32, true)});
+  const auto v = geometry({polyline({{-3, -3}, {3, -3}, {3, 3}, {-3, 3}, {-3, -3}}, 6),
+                           bench::circle(0, 0, 1, 32, true)});
   prescribe(*v, 1, 24, 0, [EPS](double x, double y) {
     return x * (1 + (1 - EPS) / ((1 + EPS) * (x * x + y * y)));
   });

@@ -20,7 +20,8 @@ TEST(InputLimits, CapacitiesThemselvesAreAccepted) {
   for (int n = 1; n < 1600; ++n) input += "0 0\n";
   const auto run = velda_test::run_in_memory(input + "4 0\n");
   EXPECT_EQ(run.console,
-            "VELDA\r\nNAME OF INPUT FILE : IN\r\nNAME OF OUTPUT FILE : OUT\r\n\r\n*** JOB ABORTED ***\r\n");
+            "VELDA\r\nNAME OF INPUT FILE : IN\r\nNAME OF OUTPUT FILE : OUT\r\n\r\n*** JOB ABORTED "
+            "***\r\n");
   EXPECT_NE(run.report.find("\r\n 1621     1.62100E+03"), std::string::npos);
   EXPECT_NE(run.report.find("UNKNOWN CODE AT I=1600 KODE =   4"), std::string::npos);
 }

@@ -29,7 +29,8 @@ struct System {
   int n, ld, nrhs;
   std::vector<double> A, B;
 
-  System(int n, int ld, int nrhs) : n(n), ld(ld), nrhs(nrhs), A(ld * n, 1E300), B(ld * nrhs, 1E300) {}
+  System(int n, int ld, int nrhs)
+      : n(n), ld(ld), nrhs(nrhs), A(ld * n, 1E300), B(ld * nrhs, 1E300) {}
   double& a(int i, int j) { return A[(i - 1) + (j - 1) * ld]; }
   double& b(int i, int c) { return B[(i - 1) + (c - 1) * ld]; }
 
@@ -79,7 +80,8 @@ System random_system(int n, int ld, int nrhs, Kind kind, unsigned seed) {
 ::testing::AssertionResult same_bits(const std::vector<double>& x, const std::vector<double>& y) {
   for (size_t m = 0; m < x.size(); ++m)
     if (std::memcmp(&x[m], &y[m], sizeof(double)) != 0)
-      return ::testing::AssertionFailure() << "storage position " << m << ": " << x[m] << " vs " << y[m];
+      return ::testing::AssertionFailure()
+             << "storage position " << m << ": " << x[m] << " vs " << y[m];
   return ::testing::AssertionSuccess();
 }
 

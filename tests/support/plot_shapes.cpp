@@ -49,7 +49,8 @@ Polyline arc(double radius, int n, double from, double turn) {
 
 Polyline circle(double radius, int n, bool counter_clockwise) {
   Polyline line;
-  for (bench::Point p : bench::circle(0, 0, radius, n, !counter_clockwise)) line.push_back({p.x, p.y});
+  for (bench::Point p : bench::circle(0, 0, radius, n, !counter_clockwise))
+    line.push_back({p.x, p.y});
   return line;
 }
 
