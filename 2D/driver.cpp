@@ -11,7 +11,6 @@
 namespace velda {
 namespace {
 
-
 // Runs one step under its routine's name. A floating-point division by zero,
 // overflow or invalid operation in it ends the run with a failure report, so
 // that no result that is not a finite number reaches the report; so does any

@@ -9,7 +9,7 @@
 #include "2D/VELDA.hpp"
 #include "tests/support/problems.hpp"
 
-namespace velda_test {
+namespace test_support {
 namespace {
 
 using namespace velda;
@@ -132,4 +132,4 @@ TEST(GHMAMPC, NodeOnTheSymmetryAxisTakesItsMirrorAsItself) {
 }
 
 }  // namespace
-}  // namespace velda_test
+}  // namespace test_support

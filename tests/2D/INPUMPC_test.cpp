@@ -18,7 +18,7 @@ TEST(InputLimits, CapacitiesThemselvesAreAccepted) {
   for (int p = 1; p <= 1621; ++p) input += std::to_string(p) + " 0 ";
   input += "\n";
   for (int n = 1; n < 1600; ++n) input += "0 0\n";
-  const auto run = velda_test::run_in_memory(input + "4 0\n");
+  const auto run = test_support::run_in_memory(input + "4 0\n");
   EXPECT_EQ(run.console,
             "VELDA\r\nNAME OF INPUT FILE : IN\r\nNAME OF OUTPUT FILE : OUT\r\n\r\n*** JOB ABORTED "
             "***\r\n");

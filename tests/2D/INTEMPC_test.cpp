@@ -9,7 +9,7 @@
 #include "2D/VELDA.hpp"
 #include "tests/support/problems.hpp"
 
-namespace velda_test {
+namespace test_support {
 namespace {
 
 using namespace velda;
@@ -66,4 +66,4 @@ TEST(INTEMPC, AnnulusConvergesToTheLogarithm) {
 }
 
 }  // namespace
-}  // namespace velda_test
+}  // namespace test_support

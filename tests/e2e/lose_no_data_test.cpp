@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "bench/capacity_case.hpp"
-#include "e2e/run_program.hpp"
 #include "tests/support/process.hpp"
+#include "tests/support/run_program.hpp"
 
 namespace {
 
@@ -20,7 +20,7 @@ const std::string kOldReport = "a good report of an earlier run\r\n";
 
 class LoseNoData : public ::testing::Test {
  protected:
-  void SetUp() override { folder_.write("a.in", e2e::source_file("examples/square.in")); }
+  void SetUp() override { folder_.write("a.in", test_support::source_file("examples/square.in")); }
 
   std::set<std::string> names() const {
     std::set<std::string> names;
@@ -32,7 +32,7 @@ class LoseNoData : public ::testing::Test {
     return test_support::run(folder_.path(), launch);
   }
 
-  e2e::Folder folder_;
+  test_support::Folder folder_;
 };
 
 // Each alias of the input as the report is refused before the report is
@@ -57,7 +57,7 @@ TEST_F(LoseNoData, TheReportIsNeverTheInput) {
     const auto ended = run(alias);
     EXPECT_EQ(ended.status, 1);
     EXPECT_NE(ended.error.find("- this is the input file"), std::string::npos) << ended.error;
-    EXPECT_EQ(folder_.read("a.in"), e2e::source_file("examples/square.in"));
+    EXPECT_EQ(folder_.read("a.in"), test_support::source_file("examples/square.in"));
     EXPECT_EQ(names(), before);
   }
 }

@@ -24,9 +24,9 @@ struct Run {
 
 // The program run on `input` as the file IN, writing the report OUT.
 Run run_on(const std::string& input) {
-  const velda_test::Folder folder;
+  const test_support::Folder folder;
   folder.write("IN", input);
-  const velda_test::Outcome o = folder.run({"IN", "OUT"});
+  const test_support::Outcome o = folder.run({"IN", "OUT"});
   return {o.status, o.out, o.error, folder.read("OUT")};
 }
 
@@ -78,7 +78,7 @@ void expect_ending(const Run& run, const std::string& ending, const std::string&
 }
 
 std::string corpus_file(const std::string& name) {
-  return velda_test::source_file("tests/malformed/" + name);
+  return test_support::source_file("tests/malformed/" + name);
 }
 
 struct Row {

@@ -5,7 +5,7 @@
 
 #include "2D/driver.hpp"
 
-namespace velda_test {
+namespace test_support {
 
 MemoryRun run_in_memory(const std::string& input) {
   textio::MemoryFiles files;
@@ -22,4 +22,4 @@ MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles& files) {
   return {status, console.str(), error.str(), files.contents("OUT")};
 }
 
-}  // namespace velda_test
+}  // namespace test_support

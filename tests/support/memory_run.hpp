@@ -6,7 +6,7 @@
 
 #include "textio/memory_files.hpp"
 
-namespace velda_test {
+namespace test_support {
 
 struct MemoryRun {
   int status = -1;
@@ -19,4 +19,4 @@ struct MemoryRun {
 MemoryRun run_in_memory(const std::string& input);
 MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles& files);
 
-}  // namespace velda_test
+}  // namespace test_support

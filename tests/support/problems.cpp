@@ -3,7 +3,7 @@
 #include "2D/driver.hpp"
 #include "lib/DPVT.hpp"
 
-namespace velda_test {
+namespace test_support {
 
 std::vector<Point> polyline(const std::vector<Point>& corners, int m) {
   std::vector<Point> points{corners.front()};
@@ -50,4 +50,4 @@ int solve(velda::Velda& v) {
   return IER;
 }
 
-}  // namespace velda_test
+}  // namespace test_support

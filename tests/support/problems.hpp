@@ -9,7 +9,7 @@
 #include "2D/VELDA.hpp"
 #include "bench/capacity_case.hpp"
 
-namespace velda_test {
+namespace test_support {
 
 using bench::Point;
 
@@ -28,4 +28,4 @@ void prescribe(velda::Velda& v, int first, int last, int code,
 // returns the solver status.
 int solve(velda::Velda& v);
 
-}  // namespace velda_test
+}  // namespace test_support

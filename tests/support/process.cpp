@@ -17,7 +17,7 @@ namespace {
                                const std::string& error_file) {
   if (chdir(folder.c_str()) != 0) _exit(127);
   const int in = open(launch.input.c_str(), O_RDONLY);
-  const int out = open("/dev/null", O_WRONLY);
+  const int out = open(launch.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const int err = open(error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (in < 0 || out < 0 || err < 0) _exit(127);
   dup2(in, 0);
@@ -26,8 +26,10 @@ namespace {
   std::signal(SIGXFSZ, SIG_IGN);
   const rlimit file_size{launch.file_size, launch.file_size};
   const rlimit memory{launch.memory, launch.memory};
+  const rlimit cpu{launch.cpu_seconds, launch.cpu_seconds};
   setrlimit(RLIMIT_FSIZE, &file_size);
   setrlimit(RLIMIT_AS, &memory);
+  setrlimit(RLIMIT_CPU, &cpu);
   std::vector<char*> argv{const_cast<char*>(VELDA_EXE)};
   for (const std::string& arg : launch.args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);

@@ -13,9 +13,11 @@ namespace test_support {
 
 struct Launch {
   std::vector<std::string> args;
-  std::string input = "/dev/null";   // standard input, relative to the folder
-  rlim_t file_size = RLIM_INFINITY;  // bytes; writes beyond fail with EFBIG, as on a full disk
-  rlim_t memory = RLIM_INFINITY;     // bytes of address space
+  std::string input = "/dev/null";     // standard input, relative to the folder
+  rlim_t file_size = RLIM_INFINITY;    // bytes; writes beyond fail with EFBIG, as on a full disk
+  rlim_t memory = RLIM_INFINITY;       // bytes of address space
+  std::string output = "/dev/null";    // standard output, relative to the folder
+  rlim_t cpu_seconds = RLIM_INFINITY;  // processor time; past it the run has hung, and is killed
 };
 
 struct Ended {

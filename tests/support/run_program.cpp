@@ -1,29 +1,15 @@
 #include "tests/support/run_program.hpp"
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 
-namespace velda_test {
+#include "tests/support/process.hpp"
+
+namespace test_support {
 namespace {
 
-constexpr int kTimeLimitSeconds = 60;  // a run that takes longer has hung, and is killed
-
-// text as one word for the shell, inside single quotes.
-std::string quoted(const std::string& text) {
-  std::string q(1, '\'');
-  for (char c : text) {
-    if (c == '\'')
-      q.append("'\\''");
-    else
-      q.push_back(c);
-  }
-  q.push_back('\'');
-  return q;
-}
+constexpr int kTimeLimitSeconds = 60;  // of processor time
 
 std::string slurp(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -55,15 +41,12 @@ bool Folder::exists(const std::string& name) const { return std::filesystem::exi
 
 Outcome Folder::run(const std::vector<std::string>& args, const std::string& typed) const {
   write(".typed", typed);
-  std::string command("cd ");
-  command.append(quoted(path_.string())).append(" && timeout -s KILL ");
-  command.append(std::to_string(kTimeLimitSeconds)).append(1, ' ').append(quoted(VELDA_EXE));
-  for (const std::string& arg : args) command.append(1, ' ').append(quoted(arg));
-  command.append(" < .typed > .stdout 2> .stderr");
-  const int raw = std::system(command.c_str());
-  Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(".stdout"), read(".stderr")};
-  for (const char* scratch : {".typed", ".stdout", ".stderr"})
-    std::filesystem::remove(path_ / scratch);
+  Launch launch{args, ".typed"};
+  launch.output = ".stdout";
+  launch.cpu_seconds = kTimeLimitSeconds;
+  const Ended ended = test_support::run(path_, launch);
+  Outcome outcome{ended.status, read(".stdout"), ended.error};
+  for (const char* scratch : {".typed", ".stdout"}) std::filesystem::remove(path_ / scratch);
   return outcome;
 }
 
@@ -71,4 +54,4 @@ std::string source_file(const std::string& relative) {
   return slurp(std::filesystem::path(VELDA_SOURCE_DIR) / relative);
 }
 
-}  // namespace velda_test
+}  // namespace test_support

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace velda_test {
+namespace test_support {
 
 struct Outcome {
   int status;         // 128 and above when a signal ended the run: an abort, or the time limit
@@ -37,4 +37,4 @@ class Folder {
 // A bundled file of the source tree, e.g. "examples/square.in".
 std::string source_file(const std::string& relative);
 
-}  // namespace velda_test
+}  // namespace test_support
