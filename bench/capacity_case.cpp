@@ -9,6 +9,8 @@
 namespace bench {
 namespace {
 
+using lib::Point;
+
 // The quarter box [0, kWidth] x [0, kHeight].
 constexpr double kWidth = 2.0, kHeight = 1.5;
 // Strips of the top wall, by the x of their nodes.

@@ -21,16 +21,14 @@
 #include <string>
 #include <vector>
 
-namespace bench {
+#include "lib/point.hpp"
 
-struct Point {
-  double x, y;
-};
+namespace bench {
 
 // The regular n-gon inscribed in the circle about (cx, cy) of radius r, from
 // the angle 0 and closed on its first point (n + 1 points); counter-clockwise
 // unless clockwise is set.
-std::vector<Point> circle(double cx, double cy, double r, int n, bool clockwise);
+std::vector<lib::Point> circle(double cx, double cy, double r, int n, bool clockwise);
 
 inline constexpr int kCapacityElements = 1600;
 inline constexpr int kCapacityInternalPoints = 5000;

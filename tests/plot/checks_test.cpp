@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace plot_test;
+using namespace test_support;
 using enum plot::Whereabouts;
 constexpr double pi = std::numbers::pi;
 

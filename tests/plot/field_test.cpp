@@ -116,7 +116,7 @@ TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
       plot::compute_field(problem, examination.chains, results, plot::kDefaultGridPoints);
   const std::string svg =
       plot::draw_picture(problem, examination, &results, &grid, "capacity.in", "capacity.out");
-  EXPECT_EQ(plot_test::xml_fault(svg), "");
+  EXPECT_EQ(test_support::xml_fault(svg), "");
   EXPECT_LT(svg.size(), 2U << 20);
   EXPECT_NE(svg.find("class=\"band\""), std::string::npos);
   EXPECT_NE(svg.find("class=\"level\""), std::string::npos);

@@ -12,7 +12,7 @@
 
 namespace {
 
-using plot_test::xml_fault;
+using test_support::xml_fault;
 
 int occurrences(const std::string& text, const std::string& part) {
   int n = 0;
@@ -20,8 +20,8 @@ int occurrences(const std::string& text, const std::string& part) {
   return n;
 }
 
-std::string picture_of(const plot_test::Shape& shape, const plot::Results* results = nullptr) {
-  const plot::Problem problem = plot_test::problem_of(shape);
+std::string picture_of(const test_support::Shape& shape, const plot::Results* results = nullptr) {
+  const plot::Problem problem = test_support::problem_of(shape);
   return plot::draw_picture(problem, plot::examine(problem), results, nullptr, "shape.in",
                             results ? "shape.out" : "");
 }
@@ -30,16 +30,16 @@ std::string picture_of(const plot_test::Shape& shape, const plot::Results* resul
 // antisymmetric image, which is drawn faintly: each boundary is one polyline,
 // each node shown once and in the legend, each image once.
 TEST(Picture, ProblemAloneIsWellFormedWithOnePolylinePerBoundary) {
-  plot_test::Shape half;
+  test_support::Shape half;
   half.ISYMX = -1;
   half.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
   const struct {
-    plot_test::Shape shape;
+    test_support::Shape shape;
     int polylines;
     const char* mark;
     int marks;
     const char* legend;
-  } cases[] = {{plot_test::annulus(), 2, "class=\"node\"", 24 + 2, ">group 1</text>"},
+  } cases[] = {{test_support::annulus(), 2, "class=\"node\"", 24 + 2, ">group 1</text>"},
                {half, 1, "class=\"image\"", 1, ">x = 0: antisymmetric</text>"}};
   for (const auto& c : cases) {
     const std::string svg = picture_of(c.shape);
@@ -53,8 +53,8 @@ TEST(Picture, ProblemAloneIsWellFormedWithOnePolylinePerBoundary) {
 }
 
 TEST(Picture, ResultsColourNodesAndPointsByPotential) {
-  const plot_test::Shape shape = plot_test::annulus();
-  const auto run = test_support::run_in_memory(plot_test::input_text(shape));
+  const test_support::Shape shape = test_support::annulus();
+  const auto run = test_support::run_in_memory(test_support::input_text(shape));
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Results results = plot::parse_report(run.report, "OUT");
   const std::string svg = picture_of(shape, &results);
@@ -71,7 +71,7 @@ TEST(Picture, ResultsColourNodesAndPointsByPotential) {
 }
 
 TEST(Picture, WarningsAreListedAndMarked) {
-  const std::string svg = picture_of(plot_test::annulus(true));
+  const std::string svg = picture_of(test_support::annulus(true));
   EXPECT_EQ(xml_fault(svg), "");
   EXPECT_NE(svg.find(">Warning</text>"), std::string::npos);
   EXPECT_NE(svg.find("Boundary 2 lies inside boundary 1"), std::string::npos);
@@ -89,7 +89,7 @@ TEST(Picture, MarkupAndStrayBytesInTheTitleAreMadeSafe) {
        "a??|???|??|????|???|\xF0\x9F\x98\x80"},
   };
   for (const auto& [title, shown] : titles) {
-    plot_test::Shape s = plot_test::annulus();
+    test_support::Shape s = test_support::annulus();
     s.title = title;
     const std::string svg = picture_of(s);
     EXPECT_EQ(xml_fault(svg), "");

@@ -83,9 +83,9 @@ TEST(ReportReader, ReadsAWholeReportAndMatchesItToItsInputAlone) {
   EXPECT_NEAR(r.internal[0].potential, 0.5, 1e-3);
   const plot::Problem square = plot::problem_from_text(input, "square.in");
   EXPECT_NO_THROW(plot::check_report_matches(square, r, "square.in", "OUT"));
-  EXPECT_THROW(
-      plot::check_report_matches(plot_test::problem_of(plot_test::annulus()), r, "a.in", "OUT"),
-      plot::PlotError);
+  EXPECT_THROW(plot::check_report_matches(test_support::problem_of(test_support::annulus()), r,
+                                          "a.in", "OUT"),
+               plot::PlotError);
   r.nodes[2].at.y = 1.0001;
   try {
     plot::check_report_matches(square, r, "square.in", "OUT");
@@ -98,10 +98,10 @@ TEST(ReportReader, ReadsAWholeReportAndMatchesItToItsInputAlone) {
 }
 
 TEST(ReportReader, TitleReadingResultsIsPassedOver) {
-  plot_test::Shape s = plot_test::annulus();
+  test_support::Shape s = test_support::annulus();
   s.title = "  RESULTS";
   s.internal.clear();
-  const auto run = test_support::run_in_memory(plot_test::input_text(s));
+  const auto run = test_support::run_in_memory(test_support::input_text(s));
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Results r = plot::parse_report(run.report, "OUT");
   EXPECT_EQ(r.nodes.size(), 24u);

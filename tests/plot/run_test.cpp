@@ -66,18 +66,20 @@ Outcome run(const std::vector<std::string>& args) {
 // A folder holding the annulus as ring.in.
 class Run : public ::testing::Test {
  protected:
-  void SetUp() override { folder_.write("ring.in", plot_test::input_text(plot_test::annulus())); }
+  void SetUp() override {
+    folder_.write("ring.in", test_support::input_text(test_support::annulus()));
+  }
   std::string at(const std::string& name) const { return (folder_.path() / name).string(); }
   test_support::Folder folder_;
 };
 
 TEST_F(Run, WritesThePictureAndSaysWhere) {
-  folder_.write("hole.in", plot_test::input_text(plot_test::annulus(true)));
+  folder_.write("hole.in", test_support::input_text(test_support::annulus(true)));
   const Outcome o = run({at("hole.in")});
   EXPECT_EQ(o.status, plot::kExitDrawn);
   EXPECT_EQ(o.out, "velda-plot: wrote " + at("hole.svg") + "\n");
   EXPECT_EQ(o.err.rfind("velda-plot: warning: Boundary 2 lies inside boundary 1", 0), 0u) << o.err;
-  EXPECT_EQ(plot_test::xml_fault(folder_.read("hole.svg")), "");
+  EXPECT_EQ(test_support::xml_fault(folder_.read("hole.svg")), "");
 }
 
 // Each names the file and what is wrong with it; the input step's own stops

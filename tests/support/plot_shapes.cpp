@@ -9,7 +9,7 @@
 
 #include "bench/capacity_case.hpp"
 
-namespace plot_test {
+namespace test_support {
 
 std::string input_text(const Shape& shape) {
   std::ostringstream text;
@@ -48,10 +48,7 @@ Polyline arc(double radius, int n, double from, double turn) {
 }
 
 Polyline circle(double radius, int n, bool counter_clockwise) {
-  Polyline line;
-  for (bench::Point p : bench::circle(0, 0, radius, n, !counter_clockwise))
-    line.push_back({p.x, p.y});
-  return line;
+  return bench::circle(0, 0, radius, n, !counter_clockwise);
 }
 
 Polyline reversed(Polyline line) {
@@ -81,4 +78,4 @@ std::string xml_fault(const std::string& document) {
   return fault;
 }
 
-}  // namespace plot_test
+}  // namespace test_support

@@ -7,7 +7,7 @@
 
 #include "plot/problem.hpp"
 
-namespace plot_test {
+namespace test_support {
 
 using Polyline = std::vector<lib::Point>;
 
@@ -38,4 +38,4 @@ Shape annulus(bool reversed_hole = false);
 // well-formed.
 std::string xml_fault(const std::string& document);
 
-}  // namespace plot_test
+}  // namespace test_support

@@ -8,10 +8,11 @@
 
 #include "2D/VELDA.hpp"
 #include "bench/capacity_case.hpp"
+#include "lib/point.hpp"
 
 namespace test_support {
 
-using bench::Point;
+using lib::Point;
 
 // The corners of a polyline with each leg cut into m equal elements: the
 // corners themselves appear exactly, the last corner once.
