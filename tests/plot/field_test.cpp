@@ -7,10 +7,10 @@
 #include <string>
 
 #include "2D/VELDA.hpp"
-#include "2D/memory_run.hpp"
 #include "bench/capacity_case.hpp"
 #include "plot/contours.hpp"
 #include "plot/picture.hpp"
+#include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 
 namespace {
@@ -106,7 +106,7 @@ TEST(Field, SaddleCellsJoinByTheirMean) {
 // 2 MB, with bands and level lines as paths, not one shape per cell.
 TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   const auto run =
-      velda_test::run_in_memory(bench::quarter_box_case(bench::kCapacityElements, 200));
+      test_support::run_in_memory(bench::quarter_box_case(bench::kCapacityElements, 200));
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Problem problem = plot::problem_from_text(
       bench::quarter_box_case(bench::kCapacityElements, 200), "capacity.in");
