@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "2D/memory_run.hpp"
-#include "e2e/run_program.hpp"
 #include "table/run.hpp"
+#include "tests/support/memory_run.hpp"
+#include "tests/support/run_program.hpp"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST(VeldaTable, ExampleRowsHoldTheirRunsTitleCountsFluxesAndValues) {
     ASSERT_EQ(t.status, 0) << t.err;
     ASSERT_EQ(t.records.size(), 2u);
     const Record& row = t.records[1];
-    std::istringstream input(e2e::source_file("examples/" + name + ".in"));
+    std::istringstream input(test_support::source_file("examples/" + name + ".in"));
     std::string title;
     int flags, counts[3];
     std::getline(input, title);
@@ -79,13 +79,13 @@ TEST(VeldaTable, ExampleRowsHoldTheirRunsTitleCountsFluxesAndValues) {
     EXPECT_EQ(row[1], trimmed(title.substr(1)));
     EXPECT_EQ(row[2], "complete");
     for (int i = 0; i < 3; ++i) EXPECT_EQ(row[4 + i], std::to_string(counts[i]));
-    std::istringstream console(e2e::source_file("examples/expected/" + name + ".console"));
+    std::istringstream console(test_support::source_file("examples/expected/" + name + ".console"));
     std::vector<std::string> fluxes;
     for (std::string line; std::getline(console, line);)
       if (line.starts_with("FLUX")) fluxes.push_back(trimmed(line.substr(line.find(':') + 1, 12)));
     EXPECT_EQ(Record(row.begin() + 7, row.end()), fluxes);
 
-    const std::string text = e2e::source_file("examples/expected/" + name + ".out");
+    const std::string text = test_support::source_file("examples/expected/" + name + ".out");
     const auto lines_are_in_report = [&](const char* mode, int rows, const char* first,
                                          const char* step) {
       const Table values = velda_table({mode, report});
@@ -107,21 +107,22 @@ TEST(VeldaTable, ExampleRowsHoldTheirRunsTitleCountsFluxesAndValues) {
 // A report of each kind that is not complete keeps its row, in its place
 // among the others, and is named after the rows; the exit status says so.
 TEST(VeldaTable, ReportsThatAreNotCompleteKeepTheirRowsAndAreNamed) {
-  const std::string capacitor = e2e::source_file("examples/expected/capacitor.out");
+  const std::string capacitor = test_support::source_file("examples/expected/capacitor.out");
   const auto first_lines = [&](int n) {
     std::size_t end = 0;
     for (int i = 0; i < n; ++i) end = capacitor.find('\n', end) + 1;
     return capacitor.substr(0, end);
   };
   const auto run_of = [](const std::string& malformed) {
-    return velda_test::run_in_memory(e2e::source_file("tests/malformed/" + malformed)).report;
+    return test_support::run_in_memory(test_support::source_file("tests/malformed/" + malformed))
+        .report;
   };
   const std::string whole = first_lines(436);
   struct Case {
     std::string file, report, status, note;
   };
   const std::vector<Case> cases = {
-      {"square.out", e2e::source_file("examples/expected/square.out"), "complete", ""},
+      {"square.out", test_support::source_file("examples/expected/square.out"), "complete", ""},
       {"code.out", run_of("code_five.in"), "refused", "UNKNOWN CODE AT I=   3 KODE =   5"},
       {"lastnode.out", run_of("last_nodes_decreasing.in"), "refused",
        "LAST NODE OF BOUNDARY 2 IS 3: IT MUST BE AT LEAST 5"},
@@ -133,10 +134,11 @@ TEST(VeldaTable, ReportsThatAreNotCompleteKeepTheirRowsAndAreNamed) {
       {"currents.out", first_lines(435), "incomplete", "the report stops in its currents"},
       {"midline.out", first_lines(300) + whole.substr(first_lines(300).size(), 30), "incomplete",
        "the report stops in its results"},
-      {"input.in", e2e::source_file("examples/square.in"), "unreadable", "is not a report"},
+      {"input.in", test_support::source_file("examples/square.in"), "unreadable",
+       "is not a report"},
       {"gone.out", "", "missing", "the file does not exist"},
   };
-  e2e::Folder folder;
+  test_support::Folder folder;
   std::vector<std::string> files;
   for (const Case& c : cases) {
     files.push_back((folder.path() / c.file).string());
@@ -162,10 +164,10 @@ TEST(VeldaTable, ReportsThatAreNotCompleteKeepTheirRowsAndAreNamed) {
 }
 
 TEST(VeldaTable, TitleWithCommasAndQuotesIsQuoted) {
-  std::string input = e2e::source_file("examples/square.in");
+  std::string input = test_support::source_file("examples/square.in");
   input.replace(0, input.find('\n'), R"( SAY "HI", THEN "BYE")");
-  e2e::Folder folder;
-  folder.write("q.out", velda_test::run_in_memory(input).report);
+  test_support::Folder folder;
+  folder.write("q.out", test_support::run_in_memory(input).report);
   const Table t = velda_table({(folder.path() / "q.out").string()});
   EXPECT_NE(t.out.find(R"(,"SAY ""HI"", THEN ""BYE""",complete,)"), std::string::npos) << t.out;
   ASSERT_EQ(t.records.size(), 2u);
