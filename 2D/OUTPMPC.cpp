@@ -15,8 +15,9 @@ constexpr const char* kSeparator = R"((" ", 79("*")))";
 // all boundaries without restarting:
 //   S(1) = ELEN(1)*0.5,  S(I+1) = ((ELEN(I+1) + ELEN(I))*0.5) + S(I).
 void write_nodes(const Velda& v, textio::OutputChannel& report) {
-  textio::write(report,
-                R"((" ", 79("*"), /, /, 1X, "RESULTS", /, /, 2X, "BOUNDARY NODES", /, /, " NODE", 10X, "X", 15X, "Y", 13X, "S", 13X, "POTENTIAL", 3X, "POTENTIAL DERIVATIVE", /))");
+  textio::write(
+      report,
+      R"((" ", 79("*"), /, /, 1X, "RESULTS", /, /, 2X, "BOUNDARY NODES", /, /, " NODE", 10X, "X", 15X, "Y", 13X, "S", 13X, "POTENTIAL", 3X, "POTENTIAL DERIVATIVE", /))");
   constexpr const char* kNode = R"((I5, 5(2X, E14.5)))";
   double S = v.ELEN(1) * 0.5;
   for (int I = 1; I <= v.NELEM; ++I) {
@@ -30,8 +31,9 @@ void write_nodes(const Velda& v, textio::OutputChannel& report) {
 
 void write_internal_points(const Velda& v, textio::OutputChannel& report) {
   if (v.NINTP == 0) return;
-  textio::write(report,
-                R"((/, /, 2X, "INTERNAL POINTS", /, /, 8X, "X", 15X, "Y", 13X, "POTENTIAL", 8X, "GRADV-X", 9X, "GRADV-Y", /))");
+  textio::write(
+      report,
+      R"((/, /, 2X, "INTERNAL POINTS", /, /, 8X, "X", 15X, "Y", 13X, "POTENTIAL", 8X, "GRADV-X", 9X, "GRADV-Y", /))");
   for (int J = 1; J <= v.NINTP; ++J)
     textio::write(report, R"((5(2X, E14.5)))",
                   {v.XINT(J), v.YINT(J), v.POTI(J), v.GRDX(J), v.GRDY(J)});

@@ -80,8 +80,8 @@ std::string_view FreeFormRead::next_value(const char* kind) {
     if (rest_.front() != ',') break;
     if (after_comma || first_value_)
       throw Failure(Statement::READ, in_.name(),
-                    "empty value in line " + std::to_string(in_.line_number()) + " where " +
-                        kind + " was expected");
+                    "empty value in line " + std::to_string(in_.line_number()) + " where " + kind +
+                        " was expected");
     after_comma = true;
     rest_.remove_prefix(1);
   }
@@ -109,7 +109,8 @@ FreeFormRead& FreeFormRead::operator>>(double& target) {
   if (!is_real(value, exponent_at)) throw bad_value(in_, value, kNotReal);
   std::string_view number = value.front() == '+' ? value.substr(1) : value;
   std::string with_e;  // the D exponent of older files, spelled E for from_chars
-  if (exponent_at != std::string_view::npos && (value[exponent_at] == 'D' || value[exponent_at] == 'd')) {
+  if (exponent_at != std::string_view::npos &&
+      (value[exponent_at] == 'D' || value[exponent_at] == 'd')) {
     with_e = number;
     with_e[exponent_at - (value.size() - number.size())] = 'E';
     number = with_e;
