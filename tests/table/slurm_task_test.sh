@@ -3,12 +3,7 @@
 # job array task has: each runs its own input, and gather's table shows
 # both complete, in the order of the inputs. A task number past the list
 # fails.
-set -u
-sweep=$1/examples/sweep
-export VELDA_BIN=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/sweep_test_setup.sh"
 
 "$sweep/make-sweep" "$sweep/capacitor-gap.awk" "$work/s" 1 2 || fail "make-sweep"
 for task in 2 1; do

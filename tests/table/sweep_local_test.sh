@@ -3,12 +3,7 @@
 # run fails: the run must fail naming it, and the table must hold a row for
 # every input in order, the failed one incomplete, the others complete with
 # charges that fall as the gap widens and are equal and opposite.
-set -u
-sweep=$1/examples/sweep
-export VELDA_BIN=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/sweep_test_setup.sh"
 
 "$sweep/make-sweep" "$sweep/capacitor-gap.awk" "$work/s" 0.5 1 2 3 || fail "make-sweep"
 head -n 100 "$work/s/capacitor-gap-2.in" > "$work/cut" && mv "$work/cut" "$work/s/capacitor-gap-2.in"
