@@ -14,26 +14,6 @@ namespace {
 
 using namespace velda;
 
-// A cylinder of radius 1 and permittivity EPS about the origin in the uniform
-// field of potential x: the square (-3,-3)-(3,3) counter-clockwise, 6 elements
-// per side, at the exact potential x (1 + (1 - EPS)/((1 + EPS) r^2)), and the
-// circle clockwise in 32 interface elements. Inside, the potential is 2x/(1 + EPS).
-TEST(GHMAMPC, DielectricCylinderTakesTheReducedField) {
-  constexpr double EPS = 3;
-  const auto v = geometry({polyline({{-3, -3}, {3, -3}, {3, 3}, {-3, 3}, {-3, -3}}, 6),
-                           bench::circle(0, 0, 1, 32, true)});
-  prescribe(*v, 1, 24, 0, [EPS](double x, double y) {
-    return x * (1 + (1 - EPS) / ((1 + EPS) * (x * x + y * y)));
-  });
-  prescribe(*v, 25, 56, 3, [](double, double) { return 0.0; });
-  for (int J = 25; J <= 56; ++J) v->BCIMP(J) = EPS;
-  ASSERT_EQ(solve(*v), 0);
-  for (int J = 25; J <= 56; ++J) {
-    EXPECT_NEAR(v->POTB(J), 2 * v->XN(J) / (1 + EPS), 0.002) << J;
-    EXPECT_EQ(v->DPOTB(J), 0.0) << J;
-  }
-}
-
 // On the square (-1,-1)-(1,1) the sides x = +-1 carry code 0 for |y| < 1/2
 // and code 1 beyond, the sides y = +-1 code 2 with Z = 1/2, all from the
 // harmonic u = Re(C z^n) whose parity matches the symmetry flags: the reduced

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstring>
@@ -83,12 +84,6 @@ System random_system(int n, int ld, int nrhs, Kind kind, unsigned seed) {
       return ::testing::AssertionFailure()
              << "storage position " << m << ": " << x[m] << " vs " << y[m];
   return ::testing::AssertionSuccess();
-}
-
-bool all_finite(const std::vector<double>& v) {
-  for (double x : v)
-    if (!std::isfinite(x)) return false;
-  return true;
 }
 
 // The solver's ways of running, applied for the life of the object: vector
@@ -227,7 +222,8 @@ TEST(DPVT, ZeroPivotThrowsBeforeDividingByIt) {
       stage = e.stage;
     }
     EXPECT_EQ(stage, c.stage) << "order " << c.rows.size();
-    EXPECT_TRUE(all_finite(s.A) && all_finite(s.B));
+    const auto finite = [](double x) { return std::isfinite(x); };
+    EXPECT_TRUE(std::ranges::all_of(s.A, finite) && std::ranges::all_of(s.B, finite));
   }
 }
 

@@ -1,18 +1,15 @@
-// parallel_for: every item once, on workers kept from call to call, exceptions and
-// floating-point exception flags of the workers carried back to the caller.
+// parallel_for carries the exceptions and floating-point exception flags of its
+// workers back to the caller.
 #include "lib/parallel.hpp"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <cfenv>
 #include <chrono>
 #include <limits>
 #include <stdexcept>
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -45,48 +42,6 @@ void overflow() {
   volatile double huge = std::numeric_limits<double>::max();
   volatile double result = huge * 2.0;
   (void)result;
-}
-
-TEST(ParallelFor, EveryItemIsDoneExactlyOnce) {
-  for (int threads : {1, 2, 5})
-    for (int count : {0, 1, 7, 64, 1001})
-      for (int grain : {1, 3, 64}) {
-        SCOPED_TRACE(std::to_string(threads) + " threads, " + std::to_string(count) +
-                     " items, grain " + std::to_string(grain));
-        const ThreadCount use(threads);
-        std::vector<std::atomic<int>> done(count);
-        lib::parallel_for(count, grain, [&](int first, int last) {
-          EXPECT_LE(last - first, grain);
-          for (int i = first; i < last; ++i) ++done[i];
-        });
-        for (int i = 0; i < count; ++i) EXPECT_EQ(done[i].load(), 1) << "item " << i;
-      }
-}
-
-TEST(ParallelFor, RunsOnTheRequestedNumberOfThreadsKeptFromCallToCall) {
-  const int threads = 3;
-  const ThreadCount use(threads);
-  StartTogether start(threads);
-  std::vector<std::thread::id> ids(threads);
-  lib::parallel_for(threads, 1, [&](int first, int) {
-    start.arrive();
-    ids[first] = std::this_thread::get_id();
-  });
-  EXPECT_NE(ids[0], ids[1]);
-  EXPECT_NE(ids[1], ids[2]);
-  EXPECT_NE(ids[0], ids[2]);
-  // The workers are kept: a second call, and one nested in an item (which
-  // runs on its caller's thread alone), find the same threads.
-  std::vector<std::thread::id> again(threads);
-  StartTogether restart(threads);
-  lib::parallel_for(threads, 1, [&](int first, int) {
-    restart.arrive();
-    again[first] = std::this_thread::get_id();
-    lib::parallel_for(2, 1, [&](int, int) { EXPECT_EQ(std::this_thread::get_id(), again[first]); });
-  });
-  std::sort(ids.begin(), ids.end());
-  std::sort(again.begin(), again.end());
-  EXPECT_EQ(again, ids);
 }
 
 // The driver checks the flags on its own thread after each step: an overflow

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <set>
 #include <sstream>
 
 #include "tests/support/run_program.hpp"
@@ -114,16 +113,6 @@ INSTANTIATE_TEST_SUITE_P(Corpus, MalformedFile, ::testing::ValuesIn(expected_end
                          [](const ::testing::TestParamInfo<Row>& info) {
                            return fs::path(info.param.file).stem().string();
                          });
-
-TEST(MalformedInput, EveryFileOfTheCorpusHasOneRow) {
-  std::set<std::string> listed;
-  for (const Row& row : expected_endings())
-    EXPECT_TRUE(listed.insert(row.file).second) << row.file << " twice";
-  for (const auto& entry : fs::directory_iterator(fs::path(VELDA_SOURCE_DIR) / "tests/malformed")) {
-    if (entry.path().extension() != ".in") continue;
-    EXPECT_EQ(listed.count(entry.path().filename().string()), 1u) << entry.path() << " not listed";
-  }
-}
 
 // The complete file cut in front of each of its lines, and inside each line
 // after its first value: every cut runs out of input in the record it cuts.

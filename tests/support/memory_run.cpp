@@ -7,19 +7,16 @@
 
 namespace test_support {
 
-MemoryRun run_in_memory(const std::string& input) {
-  textio::MemoryFiles files;
-  return run_in_memory(input, files);
-}
-
-MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles& files) {
-  files.add("IN", input);
+MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles* files) {
+  textio::MemoryFiles own;
+  if (files == nullptr) files = &own;
+  files->add("IN", input);
   std::istringstream typed;
   std::ostringstream console, error;
   const auto state = std::make_unique<velda::Velda>();
   const std::string args[] = {"velda", "IN", "OUT"};
-  const int status = velda::run(*state, args, {typed, console, error}, files);
-  return {status, console.str(), error.str(), files.contents("OUT")};
+  const int status = velda::run(*state, args, {typed, console, error}, *files);
+  return {status, console.str(), error.str(), files->contents("OUT")};
 }
 
 }  // namespace test_support

@@ -16,7 +16,6 @@ struct MemoryRun {
 };
 
 // The run on `input` as the file IN, in `files` if given.
-MemoryRun run_in_memory(const std::string& input);
-MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles& files);
+MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles* files = nullptr);
 
 }  // namespace test_support

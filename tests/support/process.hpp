@@ -16,27 +16,27 @@ struct Launch {
   std::string input = "/dev/null";     // standard input, relative to the folder
   rlim_t file_size = RLIM_INFINITY;    // bytes; writes beyond fail with EFBIG, as on a full disk
   rlim_t memory = RLIM_INFINITY;       // bytes of address space
-  std::string output = "/dev/null";    // standard output, relative to the folder
   rlim_t cpu_seconds = RLIM_INFINITY;  // processor time; past it the run has hung, and is killed
 };
 
-struct Ended {
-  int status;         // exit status, or 128 + the signal that ended it
+struct Outcome {
+  int status;         // exit status, or 128 + the signal that ended it: an abort, a time limit
+  std::string out;    // standard output
   std::string error;  // standard error
 };
 
 class Child {
  public:
   Child(const std::filesystem::path& folder, const Launch& launch);
-  Ended wait();
+  Outcome wait();
   void signal(int number) const;
 
  private:
-  std::filesystem::path error_file_;
+  std::filesystem::path out_file_, error_file_;
   pid_t pid_;
 };
 
-inline Ended run(const std::filesystem::path& folder, const Launch& launch) {
+inline Outcome run(const std::filesystem::path& folder, const Launch& launch) {
   return Child(folder, launch).wait();
 }
 

@@ -4,8 +4,6 @@
 #include <random>
 #include <sstream>
 
-#include "tests/support/process.hpp"
-
 namespace test_support {
 namespace {
 
@@ -42,11 +40,9 @@ bool Folder::exists(const std::string& name) const { return std::filesystem::exi
 Outcome Folder::run(const std::vector<std::string>& args, const std::string& typed) const {
   write(".typed", typed);
   Launch launch{args, ".typed"};
-  launch.output = ".stdout";
   launch.cpu_seconds = kTimeLimitSeconds;
-  const Ended ended = test_support::run(path_, launch);
-  Outcome outcome{ended.status, read(".stdout"), ended.error};
-  for (const char* scratch : {".typed", ".stdout"}) std::filesystem::remove(path_ / scratch);
+  Outcome outcome = test_support::run(path_, launch);
+  std::filesystem::remove(path_ / ".typed");
   return outcome;
 }
 

@@ -5,13 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace test_support {
+#include "tests/support/process.hpp"
 
-struct Outcome {
-  int status;         // 128 and above when a signal ended the run: an abort, or the time limit
-  std::string out;    // standard output
-  std::string error;  // standard error
-};
+namespace test_support {
 
 // A fresh, empty working folder, removed with the object.
 class Folder {
