@@ -20,13 +20,15 @@ TEST(Layout, WritesTheRecordsOfEachLayout) {
       // Slashes start records; a final slash leaves an empty one.
       {R"((/, /, " DATA"))", {}, {"", "", " DATA"}},
       {R"((/, " CURRENTS", /))", {}, {"", " CURRENTS", ""}},
-      // Output stops at the first value item without a value; the texts
-      // before it are written, and a 2X with nothing after it is not.
+      // Output stops at the first value item without a value, however deep
+      // in groups; the texts before it are written, and a 2X with nothing
+      // after it is not.
       {R"((5(I4, ",")))", {1, 2, 3}, {"   1,   2,   3,"}},
       {R"((I5, 5(2X, E14.5)))",
        {1, 1.0, 2.0, 3.0, 4.0},
        {"    1     1.00000E+00     2.00000E+00     3.00000E+00     4.00000E+00"}},
       {R"((" FLUX", I4, " :", E12.5, " END"))", {2}, {" FLUX   2 :"}},
+      {R"((2(2(I2), "|"), " END"))", {1, 2, 3}, {" 1 2| 3"}},
       // Values left over reuse the last outermost group, or the whole layout
       // without one; a continuation record may start with a four-digit value.
       {R"((/, 2X, "NUMBER OF DIFFERENT BOUNDARIES =", I4, /, 2X, "LAST NODE OF EACH BOUNDARY =", 5(I4, ",")))",
