@@ -6,7 +6,10 @@
 // Element J then runs from (XP(J), YP(J)) to (XE(J), YE(J)), and with
 // DX = XE - XP, DY = YE - YP:
 //   XN = (XE + XP) * 0.5,   ELEN = sqrt(DY^2 + DX^2),   TAN = (DX, DY) / ELEN.
-// The input step has refused elements of zero length.
+// The input step has refused elements of zero length. Each batch of
+// kInfluenceBatch elements gets the box of its start and end points, which
+// holds its nodes too.
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 
@@ -43,6 +46,24 @@ void shape_element(Velda& v, int J) {
   v.TANY(J) = DY / v.ELEN(J);
 }
 
+void include(Box& box, double x, double y) {
+  box.xmin = std::min(box.xmin, x);
+  box.xmax = std::max(box.xmax, x);
+  box.ymin = std::min(box.ymin, y);
+  box.ymax = std::max(box.ymax, y);
+}
+
+void box_batch(Velda& v, int batch) {
+  const int first = (batch - 1) * kInfluenceBatch + 1;
+  const int last = std::min(first + kInfluenceBatch - 1, v.NELEM);
+  Box box{v.XP(first), v.XP(first), v.YP(first), v.YP(first)};
+  for (int J = first; J <= last; ++J) {
+    include(box, v.XP(J), v.YP(J));
+    include(box, v.XE(J), v.YE(J));
+  }
+  v.BATCHBOX(batch) = box;
+}
+
 }  // namespace
 
 void GEOM(Velda& v) {
@@ -53,6 +74,7 @@ void GEOM(Velda& v) {
     number_elements(v, F, v.LASTND(K), J, M);
   }
   for (int E = 1; E <= v.NELEM; ++E) shape_element(v, E);
+  for (int B = 1; B <= (v.NELEM + kInfluenceBatch - 1) / kInfluenceBatch; ++B) box_batch(v, B);
 }
 
 }  // namespace velda

@@ -12,8 +12,10 @@
 //
 // A batch of elements goes through three loops: the operands, then the
 // logarithms and arc tangent of influence_maths.hpp on whole vectors, then
-// the integrals. Each element gets the same operations as in one call, so the
-// results are the same bits. The two arithmetic loops are built twice, for
+// the integrals. Elements the vector calls cannot take (own node, end point)
+// are taken again one at a time; a field point far from the batch's box needs
+// no look for them. Each element gets the same operations as in one call, so
+// the results are the same bits. The two arithmetic loops are built twice, for
 // AVX-512 and for any x86-64 processor, and the one the processor runs is
 // picked at start-up: with only +, -, *, comparisons and choices, element by
 // element, and no contraction of a product and a sum, both give the same bits.
@@ -47,22 +49,41 @@ struct Batch {
 
 bool own_node(const Velda& v, double X, double Y, int J) { return (X == v.XN(J)) & (Y == v.YN(J)); }
 
-// Whether the vector calls give the element its values without raising a
-// floating-point flag: not at the own node (theta = 0), not on an end point
-// (r2 = 0, ln not taken), not atan2(0, 0), no operand past kMathsLargest or
-// not finite (|y| and |x| are at most (r2A + r2B)/2). & rather than &&: no
-// branch, so that the loop around it runs on vector registers.
-bool regular(const InfluenceOperands& o, bool own_node) {
-  return !own_node & (std::min(o.r2A, o.r2B) > 0.0) & (std::max(o.r2A, o.r2B) < kMathsLargest) &
-         ((o.y != 0.0) | (o.x != 0.0));
+// Whether the vector calls give element e of the batch its values without
+// raising a floating-point flag: not at the own node (theta = 0), not on an
+// end point (r2 = 0, ln not taken), not atan2(0, 0), no operand past
+// kMathsLargest or not finite (|y| and |x| are at most (r2A + r2B)/2). &
+// rather than &&: no branch, so that the loop around it runs on vector
+// registers.
+bool regular(const Batch& b, int e, bool own_node) {
+  return !own_node & (std::min(b.r2A[e], b.r2B[e]) > 0.0) &
+         (std::max(b.r2A[e], b.r2B[e]) < kMathsLargest) & ((b.y[e] != 0.0) | (b.x[e] != 0.0));
+}
+
+// A field point clear of a batch's box by more than kNear, and less than kFar
+// from each of its sides, finds every element of the batch regular: it is no
+// node, each squared distance from a start or end point is at least about
+// kNear^2, a normal number, and at most 2 kFar^2 < kMathsLargest, and
+// (y, x) = (0, 0) would need an end point nearer than that. A few operations
+// a batch then stand for the test of each element.
+constexpr double kNear = 0x1p-500;
+constexpr double kFar = 0x1p440;
+
+bool far_from_batch(const Velda& v, double X, double Y, int first, int count) {
+  const int batch = (first - 1) / kInfluenceBatch + 1;
+  if (first + count - 1 > batch * kInfluenceBatch) return false;  // two batches' elements
+  const Box& box = v.BATCHBOX(batch);
+  const bool clear = (X < box.xmin - kNear) | (X > box.xmax + kNear) | (Y < box.ymin - kNear) |
+                     (Y > box.ymax + kNear);
+  const bool in_range = (std::abs(X - box.xmin) < kFar) & (std::abs(X - box.xmax) < kFar) &
+                        (std::abs(Y - box.ymin) < kFar) & (std::abs(Y - box.ymax) < kFar);
+  return clear & in_range;
 }
 
 // The operands, padded with ln 1 and atan2(0, 1). With finite coordinates
-// forming them raises no floating-point flag. Returns the number of elements
-// that are not regular.
-[[gnu::target_clones("avx512f", "default")]] int operands(const Velda& v, double X, double Y,
-                                                          int first, int count, Batch& b) {
-  int irregular = 0;
+// forming them raises no floating-point flag.
+[[gnu::target_clones("avx512f", "default")]] void operands(const Velda& v, double X, double Y,
+                                                           int first, int count, Batch& b) {
   for (int e = 0; e < count; ++e) {
     const InfluenceOperands o = influence_operands(v, X, Y, first + e);
     b.sA[e] = o.sA;
@@ -72,13 +93,19 @@ bool regular(const InfluenceOperands& o, bool own_node) {
     b.r2B[e] = o.r2B;
     b.y[e] = o.y;
     b.x[e] = o.x;
-    irregular += regular(o, own_node(v, X, Y, first + e)) ? 0 : 1;
   }
   for (int e = count; e < padded(count); ++e) {
     b.r2A[e] = b.r2B[e] = b.x[e] = 1.0;
     b.y[e] = 0.0;
   }
-  return irregular;
+}
+
+// The number of elements of the batch that are not regular.
+[[gnu::target_clones("avx512f", "default")]] int irregular(const Velda& v, double X, double Y,
+                                                           int first, int count, const Batch& b) {
+  int n = 0;
+  for (int e = 0; e < count; ++e) n += regular(b, e, own_node(v, X, Y, first + e)) ? 0 : 1;
+  return n;
 }
 
 // The maths of a batch with elements that are not regular: their values are
@@ -94,12 +121,11 @@ void maths_with_irregular(const Velda& v, double X, double Y, int first, int cou
   std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
   maths.calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
   for (int e = 0; e < count; ++e) {
-    const InfluenceOperands o = influence_operands(v, X, Y, first + e);
     const bool own = own_node(v, X, Y, first + e);
-    if (regular(o, own)) continue;
-    b.lnA[e] = o.r2A == 0.0 ? 0.0 : maths.log(o.r2A);
-    b.lnB[e] = o.r2B == 0.0 ? 0.0 : maths.log(o.r2B);
-    b.theta[e] = own ? 0.0 : maths.atan2(o.y, o.x);
+    if (regular(b, e, own)) continue;
+    b.lnA[e] = b.r2A[e] == 0.0 ? 0.0 : maths.log(b.r2A[e]);
+    b.lnB[e] = b.r2B[e] == 0.0 ? 0.0 : maths.log(b.r2B[e]);
+    b.theta[e] = own ? 0.0 : maths.atan2(b.y[e], b.x[e]);
   }
   std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
 }
@@ -126,7 +152,8 @@ void maths_with_irregular(const Velda& v, double X, double Y, int first, int cou
 void influence_batch(const Velda& v, double X, double Y, int first, int count, double* G,
                      double* H) {
   Batch b;
-  if (operands(v, X, Y, first, count, b) == 0)
+  operands(v, X, Y, first, count, b);
+  if (far_from_batch(v, X, Y, first, count) || irregular(v, X, Y, first, count, b) == 0)
     influence_maths().calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
   else
     maths_with_irregular(v, X, Y, first, count, b);

@@ -6,10 +6,6 @@
 
 namespace velda {
 
-// Elements taken together by influence_batch: its working arrays, 5 KiB,
-// stay in the first-level cache.
-inline constexpr int kInfluenceBatch = 64;
-
 // G[e] and H[e], for e = 0 ... count-1 (count <= kInfluenceBatch): what
 // INFL2D gives for element first + e on the field point (X, Y), bit for bit.
 void influence_batch(const Velda& v, double X, double Y, int first, int count, double* G,

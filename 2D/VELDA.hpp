@@ -20,6 +20,12 @@ inline constexpr int MAXINT = 5000;            // internal points
 inline constexpr int MAXBND = 21;              // boundaries
 inline constexpr int MAXPNT = MAXEL + MAXBND;  // boundary points as read
 
+// The influence integrals take the elements in batches of this many,
+// 1 ... kInfluenceBatch, then on: a batch's working arrays, 5 KiB, stay in
+// the first-level cache.
+inline constexpr int kInfluenceBatch = 64;
+inline constexpr int MAXBATCH = (MAXEL + kInfluenceBatch - 1) / kInfluenceBatch;
+
 inline constexpr int kInputUnit = 5;   // the input file's unit
 inline constexpr int kReportUnit = 6;  // the report file's unit
 
@@ -62,6 +68,11 @@ class Matrix {
   std::array<double, LD * LD> a_;
 };
 
+// The smallest and largest coordinates of a set of points.
+struct Box {
+  double xmin, xmax, ymin, ymax;
+};
+
 // Everything that more than one step of a run uses. Value-initialise it
 // (std::make_unique<Velda>()) to get the zero-filled start state.
 struct Velda {
@@ -76,6 +87,7 @@ struct Velda {
   Array<double, MAXPNT> XP, YP;      // points as read; element start points after GEOM
   Array<double, MAXEL> XE, YE;       // element end points
   Array<double, MAXEL> XN, YN;       // nodes (element midpoints)
+  Array<Box, MAXBATCH> BATCHBOX;     // box of the start and end points of each batch
   Array<double, MAXEL> POTB;         // prescribed values; potentials after REORDER
   Array<double, MAXEL> DPOTB;        // right-hand side, solution, then normal derivatives
   int NELEM;

@@ -79,18 +79,22 @@ bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; 
 // flag: on own nodes (their mirror images on an axis too, -0 being 0), on end
 // points where a logarithm is skipped, on the line of an element, near and
 // far, whatever the batch's length and first element, and at scales where
-// squared distances are subnormal or past the vector paths' range.
+// squared distances are subnormal, zero or past the vector paths' range.
 TEST(INFL2D, BatchesGiveTheBitsOfOneCallAtATimeOnEveryPath) {
   for (double scale : {1.0, 1e-160, 1e150}) {
     auto at = [scale](std::vector<Point> points) {
       for (Point& p : points) p = {p.x * scale, p.y * scale};
       return points;
     };
-    // The square's nodes lie on both axes.
-    const auto v = geometry({at(polyline({{-1, -1}, {1, -1}, {1, 1}, {-1, 1}, {-1, -1}}, 1)),
-                             at(bench::circle(0.3, -0.2, 0.4, 23, true)),
-                             at(polyline({{-3, 2}, {3, 2.5}}, 40))});
-    std::vector<Point> points = at({{5, 2.5}, {-4, 2 - 0.5 / 6}, {0.31, -0.19}, {7, -9}});
+    // The square's nodes lie on both axes. The last line starts at the
+    // corner of its batch's box, where a point 1e-170 outside the box has
+    // a squared distance of 0.
+    const auto v =
+        geometry({at(polyline({{-1, -1}, {1, -1}, {1, 1}, {-1, 1}, {-1, -1}}, 1)),
+                  at(bench::circle(0.3, -0.2, 0.4, 23, true)),
+                  at(polyline({{-3, 2}, {3, 2.5}}, 40)), at(polyline({{0, 0}, {0.5, 0.25}}, 2))});
+    std::vector<Point> points =
+        at({{5, 2.5}, {-4, 2 - 0.5 / 6}, {0.31, -0.19}, {7, -9}, {-1e-170, -1e-170}});
     for (int J = 1; J <= v->NELEM; ++J)
       for (double kx : {-1.0, 1.0})
         for (double ky : {-1.0, 1.0}) {
