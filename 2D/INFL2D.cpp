@@ -136,15 +136,37 @@ void maths_with_irregular(const Velda& v, double X, double Y, int first, int cou
 // +0: the term is subtracted from 2 (d theta + ELEN) or added to T, neither of
 // which is ever -0 (ELEN >= +0), and x - 0 = x + 0 = x for any other x, whatever
 // the sign of the zero. As s^2 is 0 there, s is tiny and s * 0 raises nothing.
-// Without a choice in it the loop runs on vector registers.
+// Without a choice in it the loops below run on vector registers.
+void element_integrals(const Velda& v, const Batch& b, int first, int e, double& G, double& H) {
+  H = c2 * b.theta[e];
+  const double T = 2.0 * (b.d[e] * b.theta[e] + v.ELEN(first + e)) - b.sB[e] * b.lnB[e];
+  G = c1 * (b.sA[e] * b.lnA[e] + T);
+}
+
 [[gnu::target_clones("avx512f", "default")]] void integrals(const Velda& v, int first, int count,
                                                             const Batch& b, double* G, double* H) {
+  for (int e = 0; e < count; ++e) element_integrals(v, b, first, e, G[e], H[e]);
+}
+
+[[gnu::target_clones("avx512f", "default")]] void add_integrals(const Velda& v, int first,
+                                                                int count, const Batch& b, double s,
+                                                                const double* weight, double* Gs,
+                                                                double* Hs) {
   for (int e = 0; e < count; ++e) {
-    const int J = first + e;
-    H[e] = c2 * b.theta[e];
-    const double T = 2.0 * (b.d[e] * b.theta[e] + v.ELEN(J)) - b.sB[e] * b.lnB[e];
-    G[e] = c1 * (b.sA[e] * b.lnA[e] + T);
+    double G, H;
+    element_integrals(v, b, first, e, G, H);
+    Gs[e] = s * G + Gs[e];
+    Hs[e] = s * (weight[e] * H) + Hs[e];
   }
+}
+
+// The operands and their logarithms and arc tangent.
+void prepare(const Velda& v, double X, double Y, int first, int count, Batch& b) {
+  operands(v, X, Y, first, count, b);
+  if (far_from_batch(v, X, Y, first, count) || irregular(v, X, Y, first, count, b) == 0)
+    influence_maths().calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
+  else
+    maths_with_irregular(v, X, Y, first, count, b);
 }
 
 }  // namespace
@@ -152,12 +174,15 @@ void maths_with_irregular(const Velda& v, double X, double Y, int first, int cou
 void influence_batch(const Velda& v, double X, double Y, int first, int count, double* G,
                      double* H) {
   Batch b;
-  operands(v, X, Y, first, count, b);
-  if (far_from_batch(v, X, Y, first, count) || irregular(v, X, Y, first, count, b) == 0)
-    influence_maths().calls(padded(count), b.r2A, b.r2B, b.y, b.x, b.lnA, b.lnB, b.theta);
-  else
-    maths_with_irregular(v, X, Y, first, count, b);
+  prepare(v, X, Y, first, count, b);
   integrals(v, first, count, b, G, H);
+}
+
+void add_influence_batch(const Velda& v, double X, double Y, int first, int count, double s,
+                         const double* weight, double* Gs, double* Hs) {
+  Batch b;
+  prepare(v, X, Y, first, count, b);
+  add_integrals(v, first, count, b, s, weight, Gs, Hs);
 }
 
 void INFL2D(const Velda& v, double X, double Y, int J, double& G, double& H) {

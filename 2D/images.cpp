@@ -1,6 +1,7 @@
-// The image sums of a batch of elements. One loop serves interface and other
-// elements alike (H times 1 is H itself), so it runs on vector registers,
-// built for AVX-512 and for any x86-64 processor as in INFL2D.cpp.
+// The image sums of a batch of elements. Every element has a weight of its
+// H, interface and other elements alike (H times 1 is H itself), so that one
+// loop serves them all; built for AVX-512 and for any x86-64 processor as in
+// INFL2D.cpp, it runs on vector registers.
 #include "2D/images.hpp"
 
 #include "2D/INFL2D.hpp"
@@ -15,15 +16,9 @@ namespace velda {
     const int J = first + e;
     weight[e] = v.KBC(J) == KBC_INTERFACE ? 1.0 - v.BCIMP(J) : 1.0;
   }
-  for (int k = 0; k < m.count; ++k) {
-    double G[kInfluenceBatch], H[kInfluenceBatch];
-    influence_batch(v, m.image[k].KX * X, m.image[k].KY * Y, first, count, G, H);
-    const double s = m.image[k].s;
-    for (int e = 0; e < count; ++e) {
-      Gs[e] = s * G[e] + Gs[e];
-      Hs[e] = s * (weight[e] * H[e]) + Hs[e];
-    }
-  }
+  for (int k = 0; k < m.count; ++k)
+    add_influence_batch(v, m.image[k].KX * X, m.image[k].KY * Y, first, count, m.image[k].s, weight,
+                        Gs, Hs);
 }
 
 }  // namespace velda
