@@ -51,7 +51,7 @@ double set_entry(Velda& v, int I, int J, double Gs, double Hs) {
 // Row I, its columns in order a batch at a time. It reads the geometry and
 // the codes and writes only row I of AMAT and DPOTB(I).
 void assemble_row(Velda& v, const Images& m, int I) {
-  v.DPOTB(I) = 0.0;
+  double right = 0.0;
   for (int first = 1; first <= v.NELEM; first += kInfluenceBatch) {
     const int count = std::min(kInfluenceBatch, v.NELEM - first + 1);
     double Gs[kInfluenceBatch] = {}, Hs[kInfluenceBatch] = {};
@@ -59,9 +59,10 @@ void assemble_row(Velda& v, const Images& m, int I) {
     add_images(v, m, v.XN(I), v.YN(I), first, count, Gs, Hs);
     for (int e = 0; e < count; ++e) {
       const int J = first + e;
-      v.DPOTB(I) = v.POTB(J) * set_entry(v, I, J, Gs[e], Hs[e]) + v.DPOTB(I);
+      right = v.POTB(J) * set_entry(v, I, J, Gs[e], Hs[e]) + right;
     }
   }
+  v.DPOTB(I) = right;
 }
 
 }  // namespace

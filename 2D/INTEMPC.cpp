@@ -19,11 +19,11 @@ constexpr int kPointsPerTask = 4;
 void evaluate_point(Velda& v, int i) {
   const double x = v.XINT(i);
   const double y = v.YINT(i);
-  POTENT(v, x, y, v.POTI(i));
-  POTENT(v, x + DELTA, y, v.GRDX(i));
-  POTENT(v, x, y + DELTA, v.GRDY(i));
-  v.GRDX(i) = (v.GRDX(i) - v.POTI(i)) / DELTA;
-  v.GRDY(i) = (v.GRDY(i) - v.POTI(i)) / DELTA;
+  double U[3];
+  POTENT(v, {{x, y}, {x + DELTA, y}, {x, y + DELTA}}, U);
+  v.POTI(i) = U[0];
+  v.GRDX(i) = (U[1] - U[0]) / DELTA;
+  v.GRDY(i) = (U[2] - U[0]) / DELTA;
 }
 
 }  // namespace

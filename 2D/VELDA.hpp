@@ -9,6 +9,8 @@
 #include <cassert>
 #include <string>
 
+#include "lib/point.hpp"
+
 namespace textio {
 struct Units;
 }
@@ -21,9 +23,9 @@ inline constexpr int MAXBND = 21;              // boundaries
 inline constexpr int MAXPNT = MAXEL + MAXBND;  // boundary points as read
 
 // The influence integrals take the elements in batches of this many,
-// 1 ... kInfluenceBatch, then on: a batch's working arrays, 5 KiB, stay in
+// 1 ... kInfluenceBatch, then on: a batch's working arrays, 10 KiB, stay in
 // the first-level cache.
-inline constexpr int kInfluenceBatch = 64;
+inline constexpr int kInfluenceBatch = 128;
 inline constexpr int MAXBATCH = (MAXEL + kInfluenceBatch - 1) / kInfluenceBatch;
 
 inline constexpr int kInputUnit = 5;   // the input file's unit
@@ -114,5 +116,7 @@ void INFL2D(const Velda& v, double X, double Y, int J, double& G, double& H);
 
 // The potential at (X, Y) from the boundary solution.
 void POTENT(const Velda& v, double X, double Y, double& U);
+// The same at three points, faster than one at a time and the same bits.
+void POTENT(const Velda& v, const lib::Point (&at)[3], double (&U)[3]);
 
 }  // namespace velda
