@@ -11,10 +11,15 @@
 
 namespace test_support {
 
+// A test writes a few megabytes at most, and so does a run of a program it
+// starts; a fault that makes either write without end stops at this size
+// instead of filling the disk. tests/support/main.cpp bounds the tests by it.
+inline constexpr rlim_t kTestFileSize = rlim_t{64} << 20;
+
 struct Launch {
   std::vector<std::string> args;
   std::string input = "/dev/null";     // standard input, relative to the folder
-  rlim_t file_size = RLIM_INFINITY;    // bytes; writes beyond fail with EFBIG, as on a full disk
+  rlim_t file_size = kTestFileSize;    // bytes; writes beyond fail with EFBIG, as on a full disk
   rlim_t memory = RLIM_INFINITY;       // bytes of address space
   rlim_t cpu_seconds = RLIM_INFINITY;  // processor time; past it the run has hung, and is killed
 };
