@@ -9,7 +9,6 @@
 // The sums of several points, each in element order and so the same bits as
 // alone, run side by side, and the processor overlaps their chains.
 #include <algorithm>
-#include <span>
 
 #include "2D/INFL2D.hpp"
 #include "2D/VELDA.hpp"
