@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/problem.hpp"
+#include "tools/plot/problem.hpp"
 
 namespace test_support {
 

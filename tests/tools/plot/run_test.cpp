@@ -1,0 +1,126 @@
+// The command line of velda-plot, and what a whole run writes and answers.
+#include "tools/plot/run.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tests/support/plot_shapes.hpp"
+#include "tests/support/run_program.hpp"
+
+namespace {
+
+TEST(CommandLine, PictureIsNamedAfterTheInputUnlessGiven) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"square.in"}, "square.svg"},
+      {{"dir.d/problem"}, "dir.d/problem.svg"},
+      {{"a.in", "a.out"}, "a.svg"},
+      {{"a.in", "-o", "b.svg", "a.out"}, "b.svg"},
+  };
+  for (const auto& [args, picture] : cases) {
+    const auto parsed = plot::parse_command_line(args);
+    ASSERT_TRUE(std::holds_alternative<plot::Request>(parsed)) << args[0];
+    EXPECT_EQ(std::get<plot::Request>(parsed).picture, picture);
+    EXPECT_TRUE(std::get<plot::Request>(parsed).field);
+  }
+  const auto options = std::get<plot::Request>(plot::parse_command_line(
+      std::vector<std::string>{"a.in", "a.out", "--grid", "40", "--no-field"}));
+  EXPECT_EQ(options.grid, 40);
+  EXPECT_FALSE(options.field);
+}
+
+TEST(CommandLine, WrongCommandLinesAreRefused) {
+  const std::vector<std::string> wrong[] = {{},
+                                            {"-o"},
+                                            {"a.in", "-o"},
+                                            {"a.in", "b", "c"},
+                                            {"a.in", "--colour"},
+                                            {"a.in", "--grid"},
+                                            {"a.in", "--grid", "9"},
+                                            {"a.in", "--grid", "1001"},
+                                            {"a.in", "--grid", "-5"},
+                                            {"a.svg"},
+                                            {"a.in", "r.out", "-o", "./r.out"}};
+  for (const auto& args : wrong)
+    EXPECT_TRUE(std::holds_alternative<plot::UsageError>(plot::parse_command_line(args)))
+        << (args.empty() ? "(none)" : args.back());
+  const std::vector<std::string> help{"a.in", "--help"};
+  EXPECT_TRUE(std::holds_alternative<plot::HelpWanted>(plot::parse_command_line(help)));
+}
+
+using test_support::Outcome;
+
+Outcome run(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = plot::run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// A folder holding the annulus as ring.in.
+class Run : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.write("ring.in", test_support::input_text(test_support::annulus()));
+  }
+  std::string at(const std::string& name) const { return (folder_.path() / name).string(); }
+  test_support::Folder folder_;
+};
+
+TEST_F(Run, WritesThePictureAndSaysWhere) {
+  folder_.write("hole.in", test_support::input_text(test_support::annulus(true)));
+  const Outcome o = run({at("hole.in")});
+  EXPECT_EQ(o.status, plot::kExitDrawn);
+  EXPECT_EQ(o.out, "velda-plot: wrote " + at("hole.svg") + "\n");
+  EXPECT_EQ(o.error.rfind("velda-plot: warning: Boundary 2 lies inside boundary 1", 0), 0u)
+      << o.error;
+  EXPECT_EQ(test_support::xml_fault(folder_.read("hole.svg")), "");
+}
+
+// Each names the file and what is wrong with it; the input step's own stops
+// are repeated as it gave them.
+TEST_F(Run, UnreadableOrRefusedFilesEndTheRunWithAMessage) {
+  const std::pair<const char*, std::string> inputs[] = {
+      {"bad.in", "TITLE\n0 0 4 0 1 5\n0 0 1 0 1 x\n"},
+      {"long.in", "TITLE\n0 0 1 0 1 2\n-1e308 0 1e308 0\n0 0.0\n"},
+      {"wide.in", "TITLE\n0 0 1 2 1 2\n0 0 1 0\n0 0.0\n-1e308 0 1e308 0\n"},
+      {"big.in", "TITLE\n0 0 1700 0 1 1701\n"},
+      {"code.in", "TITLE\n0 0 4 0 1 5\n0 0 1 0 1 1 0 1 0 0\n0 0.0\n7 1.0\n"}};
+  for (const auto& [name, text] : inputs) folder_.write(name, text);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{at("none.in")}, "cannot open the input file"},
+      {{at("")}, "cannot open the input file '" + at("") + "': this is a folder, not a file"},
+      {{at("bad.in")}, "cannot read the input file '" + at("bad.in") + "': \"x\" in line 3"},
+      {{at("ring.in"), at("none.out")}, "cannot open the report '" + at("none.out") + "'"},
+      {{at("ring.in"), at("ring.in"), "-o", at("x.svg")},
+       "the report '" + at("ring.in") + "' holds no table of boundary nodes"},
+      {{at("long.in")}, "element 1 of boundary 1 has coordinates too large to draw"},
+      {{at("wide.in")}, "the problem's coordinates span too small or too large a range to draw"},
+      {{at("ring.in"), "-o", at("no/x.svg")}, "cannot create the picture"},
+      {{at("ring.in"), "-o", "/dev/full"},
+       "cannot write the picture '/dev/full': the file could not be written completely: No "
+       "space left on device\n"},
+      {{"/dev/zero"}, "cannot read the input file '/dev/zero': line 1 is longer than 1048576"},
+      {{at("big.in")},
+       "the input file '" + at("big.in") +
+           "' is refused: TOO MANY ELEMENTS :1700/1600 (maximum)\n"},
+      {{at("code.in")},
+       "the input file '" + at("code.in") + "' is refused: UNKNOWN CODE AT I=   2 KODE =   7\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const Outcome o = run(args);
+    EXPECT_EQ(o.status, plot::kExitRefused) << message;
+    EXPECT_EQ(o.error.rfind("velda-plot: " + message, 0), 0u) << o.error;
+    EXPECT_EQ(o.out, "");
+  }
+}
+
+TEST(RunHelp, HelpAndUsage) {
+  const Outcome help = run({"--help"});
+  EXPECT_EQ(help.status, plot::kExitDrawn);
+  EXPECT_EQ(help.out.rfind("Usage: velda-plot INPUT [REPORT] [-o PICTURE.svg]", 0), 0u);
+  const Outcome usage = run({});
+  EXPECT_EQ(usage.status, plot::kExitUsage);
+  EXPECT_EQ(usage.error.rfind("velda-plot: the input file is missing\nUsage:", 0), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+// Internal points and boundary nodes. Without results a node shows its
+// boundary-condition code by its colour; with results it is filled with the
+// colour of its potential and ringed in the colour of its code.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "2D/codes.hpp"
+#include "tools/plot/picture.hpp"
+
+namespace plot {
+namespace {
+
+// Radii follow the spacing, within limits.
+constexpr double kNodeRadiusMax = 4.5;
+constexpr double kNodeRadiusMin = 1.5;
+constexpr double kNodeRadiusShare = 0.3;  // of the typical element's length
+constexpr double kPointRadiusMax = 3.5;
+constexpr double kPointRadiusMin = 1.2;
+constexpr double kPointRadiusShare = 0.3;  // of the typical spacing of the points
+
+// Colours of the boundary-condition codes (Okabe and Ito's palette, which
+// colour-blind readers can tell apart).
+constexpr std::string_view kPotentialColour = "#0072b2";
+constexpr std::string_view kGroupColour = "#cc79a7";
+constexpr std::string_view kDerivativeColour = "#e69f00";
+constexpr std::string_view kImpedanceColour = "#009e73";
+constexpr std::string_view kInterfaceColour = "#d55e00";
+
+// A share of the median element length on the picture, within limits, so
+// that the nodes of a fine boundary do not run into each other.
+double node_radius(const Canvas& c) {
+  std::vector<double> lengths;
+  for (const Element& e : c.problem.elements)
+    lengths.push_back(distance(c.view.at(e.start), c.view.at(e.end)));
+  std::nth_element(lengths.begin(), lengths.begin() + lengths.size() / 2, lengths.end());
+  return std::clamp(kNodeRadiusShare * lengths[lengths.size() / 2], kNodeRadiusMin, kNodeRadiusMax);
+}
+
+// The typical spacing of the internal points, were they spread evenly over
+// the box around them, shared out to a radius within limits.
+double point_radius(const Canvas& c) {
+  const auto& points = c.problem.internal;
+  if (points.empty()) return kPointRadiusMax;
+  const Box box = box_around(points);
+  const double scale = c.view.scale();
+  const double area = std::max(box.width() * scale, 1.0) * std::max(box.height() * scale, 1.0);
+  const double spacing = std::sqrt(area / static_cast<double>(points.size()));
+  return std::clamp(kPointRadiusShare * spacing, kPointRadiusMin, kPointRadiusMax);
+}
+
+std::string potential_colour(const Canvas& c, double potential) {
+  return hex(viridis(c.potentials->fraction(potential)));
+}
+
+void draw_internal_points(const Canvas& c) {
+  const double r = point_radius(c);
+  for (std::size_t i = 0; i < c.problem.internal.size(); ++i) {
+    const Point p = c.view.at(c.problem.internal[i]);
+    Attributes a{{"cx", number(p.x)}, {"cy", number(p.y)}, {"r", number(r)}};
+    if (c.results) {
+      a.push_back({"class", "valued"});
+      a.push_back({"fill", potential_colour(c, c.results->internal[i].potential)});
+    } else {
+      a.push_back({"class", "point"});
+    }
+    c.svg.element("circle", a);
+  }
+}
+
+void draw_node_markers(const Canvas& c) {
+  const double r = node_radius(c);
+  for (std::size_t J = 0; J < c.problem.elements.size(); ++J) {
+    const Element& e = c.problem.elements[J];
+    const Point p = c.view.at(e.node);
+    Attributes a{{"cx", number(p.x)}, {"cy", number(p.y)}, {"r", number(r)}};
+    const std::string code(code_colour(e.code));
+    if (c.results) {
+      a.insert(a.end(), {{"class", "ring"},
+                         {"stroke", code},
+                         {"fill", potential_colour(c, c.results->nodes[J].potential)}});
+    } else {
+      a.insert(a.end(), {{"class", "node"}, {"fill", code}});
+    }
+    c.svg.element("circle", a);
+  }
+}
+
+// Whether elements first .. end - 1 make up a closed boundary that runs
+// clockwise, like a hole round a conductor: its outer side is its inside.
+bool whole_hole(const std::vector<Element>& elements, std::size_t first, std::size_t end) {
+  const bool whole = (first == 0 || elements[first - 1].boundary != elements[first].boundary) &&
+                     (end == elements.size() || elements[end].boundary != elements[first].boundary);
+  if (!whole || distance(elements[first].start, elements[end - 1].end) > 0.0) return false;
+  std::vector<Point> polygon;
+  for (std::size_t J = first; J < end; ++J) polygon.push_back(elements[J].start);
+  return twice_signed_area(polygon) < 0.0;
+}
+
+// "group k" for each run of consecutive nodes of one boundary with the code
+// -k: in the middle of a hole made of the run alone, else beside the run's
+// middle node on its outer side, off the region.
+void label_groups(const Canvas& c) {
+  const auto& elements = c.problem.elements;
+  for (std::size_t first = 0; first < elements.size();) {
+    std::size_t end = first + 1;
+    while (end < elements.size() && elements[end].code == elements[first].code &&
+           elements[end].boundary == elements[first].boundary)
+      ++end;
+    const std::string label = "group " + std::to_string(-elements[first].code);
+    if (elements[first].code < 0 && whole_hole(elements, first, end)) {
+      std::vector<Point> nodes;
+      for (std::size_t J = first; J < end; ++J) nodes.push_back(elements[J].node);
+      const Box box = box_around(nodes);
+      place_label(c, c.view.at(0.5 * (box.low + box.high)), {}, label, "label group");
+    } else if (elements[first].code < 0) {
+      const Element& middle = elements[(first + end - 1) / 2];
+      place_label(c, c.view.at(middle.node), c.view.direction(middle.normal()), label,
+                  "label group");
+    }
+    first = end;
+  }
+}
+
+}  // namespace
+
+std::string_view code_colour(int code) {
+  if (code < 0) return kGroupColour;
+  if (code == velda::KBC_DERIVATIVE) return kDerivativeColour;
+  if (code == velda::KBC_IMPEDANCE) return kImpedanceColour;
+  if (code == velda::KBC_INTERFACE) return kInterfaceColour;
+  return kPotentialColour;
+}
+
+std::string_view code_meaning(int code) {
+  if (code < 0) return "-k: potential given, group k";
+  if (code == velda::KBC_DERIVATIVE) return "1: normal derivative given";
+  if (code == velda::KBC_IMPEDANCE) return "2: potential behind impedance";
+  if (code == velda::KBC_INTERFACE) return "3: interface to medium EPS";
+  return "0: potential given";
+}
+
+void draw_points_and_nodes(const Canvas& c) {
+  draw_internal_points(c);
+  draw_node_markers(c);
+  label_groups(c);
+}
+
+}  // namespace plot

@@ -1,0 +1,177 @@
+#include "tools/plot/run.hpp"
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "tools/plot/checks.hpp"
+#include "tools/plot/field_grid.hpp"
+#include "tools/plot/picture.hpp"
+#include "tools/plot/plot_error.hpp"
+#include "tools/plot/problem.hpp"
+#include "tools/plot/report_reader.hpp"
+#include "textio/files.hpp"
+#include "textio/printable.hpp"
+
+namespace plot {
+namespace {
+
+constexpr const char* kProgram = "velda-plot";
+
+constexpr const char* kUsage = "INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field]";
+
+constexpr const char* kHelp =
+    R"(Usage: velda-plot INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field]
+
+Draws a VELDA problem, and its solution when a report is given, as one
+self-contained SVG picture.
+
+  INPUT      the input file of the problem, as VELDA reads it
+  REPORT     the report VELDA wrote for that input (optional): the region is
+             then filled with the potential, computed from the boundary
+             solution the report lists as VELDA computes internal points,
+             in bands between round values with equipotential lines and
+             gradient arrows; boundary nodes and internal points are
+             coloured by potential, with a colour bar
+  -o FILE    the picture to write (default: INPUT with the extension .svg)
+  --grid N   points of the field along the longer side of the drawing,
+             @RANGE@
+  --no-field no field: colour only the nodes and internal points, with
+             gradient arrows at the internal points
+  -h, --help this text
+
+The picture shows each boundary with arrows along its direction of travel
+and a short tick on the right of it, the side taken as outward (the region
+lies on the left); nodes coloured by boundary-condition code, with group
+numbers for negative codes; internal points; and, when the problem is
+symmetric, the axes and the mirror images. The field is left blank within
+about an element's length of the boundary, where the sum over constant
+elements is inaccurate; inside a loop of interface elements (code 3) it shows
+the potential of the medium there.
+
+Warnings go to the console and into the picture when a closed boundary runs
+against the region-on-the-left rule (an outer boundary clockwise, a hole
+counter-clockwise), when elements cross, when a boundary does not close and
+when an internal point lies outside the region.
+
+Exit status: 0 when the picture is written (warnings or not), 1 when a file
+cannot be read or written or the input is refused, 2 for a wrong command line.
+)";
+
+// By name, or by the file the names lead to.
+bool same_file(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  return std::filesystem::path(a).lexically_normal() ==
+             std::filesystem::path(b).lexically_normal() ||
+         textio::DiskFiles().same_file(a, b);
+}
+
+// A whole decimal number in the allowed range.
+bool grid_points(const std::string& text, int& points) {
+  if (text.empty() || text.size() > 4 ||
+      !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+    return false;
+  points = std::stoi(text);
+  return kMinGridPoints <= points && points <= kMaxGridPoints;
+}
+
+void write_picture(const std::string& path, const std::string& svg) {
+  std::string why;
+  const auto file = textio::DiskFiles().create(path, why);
+  if (!file) throw PlotError("cannot create the picture '" + path + "': " + why);
+  file->stream() << svg;
+  if (!file->keep(why)) throw PlotError("cannot write the picture '" + path + "': " + why);
+}
+
+void draw(const Request& request, std::ostream& out, std::ostream& err) {
+  // 1. The problem, read and shaped into elements as a run would.
+  const Problem problem = read_problem(request.input);
+  // 2. The results, when a report is given, checked to be this problem's.
+  std::optional<Results> results;
+  if (!request.report.empty()) {
+    results = read_report(request.report);
+    check_report_matches(problem, *results, request.input, request.report);
+  }
+  // 3. The checks: orientation, crossings, internal points outside.
+  const Examination examination = examine(problem);
+  // 4. The potential over the region, from the results.
+  std::optional<FieldGrid> field;
+  if (results && request.field)
+    field = compute_field(problem, examination.chains, *results, request.grid);
+  // 5. The picture; a problem that cannot be drawn stops here, before any
+  // warning is said.
+  const std::string picture =
+      draw_picture(problem, examination, results ? &*results : nullptr, field ? &*field : nullptr,
+                   request.input, request.report);
+  for (const Warning& w : examination.warnings)
+    err << kProgram << ": warning: " << textio::printable(w.text) << '\n';
+  write_picture(request.picture, picture);
+  out << kProgram << ": wrote " << textio::printable(request.picture) << '\n';
+}
+
+}  // namespace
+
+std::variant<Request, HelpWanted, UsageError> parse_command_line(
+    std::span<const std::string> args) {
+  Request request;
+  request.grid = kDefaultGridPoints;
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "-h" || arg == "--help") return HelpWanted{};
+    if (arg == "-o") {
+      if (i + 1 == args.size()) return UsageError{"-o needs the name of the picture"};
+      request.picture = args[++i];
+    } else if (arg == "--no-field") {
+      request.field = false;
+    } else if (arg == "--grid") {
+      if (i + 1 == args.size() || !grid_points(args[i + 1], request.grid))
+        return UsageError{"--grid needs a number of points from " + std::to_string(kMinGridPoints) +
+                          " to " + std::to_string(kMaxGridPoints)};
+      ++i;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return UsageError{"unknown option '" + arg + "'"};
+    } else {
+      names.push_back(arg);
+    }
+  }
+  if (names.empty()) return UsageError{"the input file is missing"};
+  if (names.size() > 2) return UsageError{"too many file names: '" + names[2] + "'"};
+  request.input = names[0];
+  if (names.size() == 2) request.report = names[1];
+  if (request.picture.empty())
+    request.picture = std::filesystem::path(request.input).replace_extension(".svg").string();
+  if (same_file(request.picture, request.input) || same_file(request.picture, request.report))
+    return UsageError{"the picture '" + request.picture + "' would overwrite an input"};
+  return request;
+}
+
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const auto command = parse_command_line(args);
+  if (std::holds_alternative<HelpWanted>(command)) {
+    std::string help = kHelp;
+    help.replace(help.find("@RANGE@"), 7,
+                 std::to_string(kMinGridPoints) + " to " + std::to_string(kMaxGridPoints) +
+                     " (default " + std::to_string(kDefaultGridPoints) + ")");
+    out << help;
+    return kExitDrawn;
+  }
+  if (const auto* usage = std::get_if<UsageError>(&command)) {
+    err << kProgram << ": " << textio::printable(usage->message) << "\nUsage: " << kProgram << " "
+        << kUsage << "; " << kProgram << " --help tells more\n";
+    return kExitUsage;
+  }
+  try {
+    draw(std::get<Request>(command), out, err);
+    return kExitDrawn;
+  } catch (const PlotError& e) {
+    err << kProgram << ": " << textio::printable(e.what()) << '\n';
+  } catch (const std::exception& e) {
+    err << kProgram << ": the picture could not be drawn: " << textio::printable(e.what()) << '\n';
+  }
+  return kExitRefused;
+}
+
+}  // namespace plot
