@@ -115,7 +115,7 @@ void draw_background(const Canvas& c) {
     if (piece.mirrored)
       c.svg.element(
           "path", {{"class", "image"}, {"d", path_data(on_picture(c.view, piece.points), false)}});
-  for (const Warning& w : c.examination.warnings)
+  for (const geometry::Warning& w : c.examination.warnings)
     if (!w.outline.empty())
       c.svg.element("path",
                     {{"class", "halo"}, {"d", path_data(on_picture(c.view, w.outline), true)}});

@@ -26,7 +26,7 @@ constexpr int kPointsPerTask = 16;  // a point costs NELEM x images influence ca
 constexpr double kNotDrawn = std::numeric_limits<double>::quiet_NaN();
 
 // The EPS of a loop made only of interface elements of one EPS, else NaN.
-double medium_of(const Problem& problem, const velda::Velda& v, const Loop& loop) {
+double medium_of(const Problem& problem, const velda::Velda& v, const geometry::Loop& loop) {
   double eps = kNotDrawn;
   for (int k : loop.pieces)
     for (int J : problem.pieces[k].elements) {
@@ -62,11 +62,11 @@ std::unique_ptr<velda::Velda> solved_state(const Problem& problem, const Results
   return v;
 }
 
-FieldGrid compute_field(const Problem& problem, const Chains& chains, const Results& results,
-                        int points) {
+FieldGrid compute_field(const Problem& problem, const geometry::Chains& chains,
+                        const Results& results, int points) {
   const auto v = solved_state(problem, results);
   std::vector<double> medium;  // EPS of each loop, NaN when it does not close a medium
-  for (const Loop& loop : chains.loops) medium.push_back(medium_of(problem, *v, loop));
+  for (const geometry::Loop& loop : chains.loops) medium.push_back(medium_of(problem, *v, loop));
   FieldGrid grid;
   grid.origin = problem.bounds.low;
   grid.step = problem.bounds.extent() / (points - 1);
@@ -79,8 +79,8 @@ FieldGrid compute_field(const Problem& problem, const Chains& chains, const Resu
       const Point p = grid.point(k % grid.nx, k / grid.nx);
       if (near_boundary(p, problem.pieces, grid.step)) continue;
       double divisor = 1.0;
-      if (!in_region(p, chains)) {
-        const int loop = innermost_loop(p, chains);
+      if (!geometry::in_region(p, chains)) {
+        const int loop = geometry::innermost_loop(p, chains);
         if (loop < 0 || !(medium[static_cast<std::size_t>(loop)] > 0.0)) continue;
         divisor = medium[static_cast<std::size_t>(loop)];
         in_medium[static_cast<std::size_t>(k)] = 1;

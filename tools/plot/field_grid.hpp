@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
 #include "tools/plot/problem.hpp"
 
 namespace plot {
@@ -40,7 +40,7 @@ std::unique_ptr<velda::Velda> solved_state(const Problem& problem, const Results
 // a loop made only of interface elements of one EPS > 0, whose medium holds
 // the sum divided by EPS; not those within kNearBoundary element lengths, or
 // a grid step, of an element or its mirror images.
-FieldGrid compute_field(const Problem& problem, const Chains& chains, const Results& results,
-                        int points);
+FieldGrid compute_field(const Problem& problem, const geometry::Chains& chains,
+                        const Results& results, int points);
 
 }  // namespace plot

@@ -88,7 +88,7 @@ std::vector<Point> arrow_head(Point tip, Point t, double length, double width) {
   return {tip, base + side, base - side};
 }
 
-std::string draw_picture(const Problem& problem, const Examination& examination,
+std::string draw_picture(const Problem& problem, const geometry::Examination& examination,
                          const Results* results, const FieldGrid* field,
                          const std::string& input_name, const std::string& report_name) {
   SvgWriter svg(kStyleSheet);

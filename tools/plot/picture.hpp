@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
 #include "tools/plot/report_reader.hpp"
@@ -20,7 +20,7 @@ namespace plot {
 
 // results and field may be null. The names are those of the files, shown in the
 // summary line under the title.
-std::string draw_picture(const Problem& problem, const Examination& examination,
+std::string draw_picture(const Problem& problem, const geometry::Examination& examination,
                          const Results* results, const FieldGrid* field,
                          const std::string& input_name, const std::string& report_name);
 
@@ -113,7 +113,7 @@ struct Canvas {
   SvgWriter& svg;
   const View& view;
   const Problem& problem;
-  const Examination& examination;
+  const geometry::Examination& examination;
   const Results* results;                 // null without a report
   const FieldGrid* field;                 // null without a report or with --no-field
   std::optional<ColourScale> potentials;  // with a report
@@ -136,8 +136,8 @@ void draw_warning_marks(const Canvas& c);
 // The legend with its top left corner at `corner`; returns its height.
 double draw_legend(const Canvas& c, Point corner);
 // The numbered warnings, wrapped to `width`; returns their height.
-double draw_warning_list(SvgWriter& svg, const std::vector<Warning>& warnings, Point corner,
-                         double width);
+double draw_warning_list(SvgWriter& svg, const std::vector<geometry::Warning>& warnings,
+                         Point corner, double width);
 
 // The gradient arrows of the results' internal points, or nothing.
 std::optional<Gradients> gradients_of(const Problem& problem, const Results* results,

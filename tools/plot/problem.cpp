@@ -1,9 +1,7 @@
 #include "tools/plot/problem.hpp"
 
 #include <algorithm>
-#include <cassert>
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <sstream>
 
@@ -145,45 +143,6 @@ void check_report_matches(const Problem& problem, const Results& results,
   for (const Element& e : problem.elements) nodes.push_back(e.node);
   check_places(results.nodes, nodes, "boundary node", mismatch);
   check_places(results.internal, problem.internal, "internal point", mismatch);
-}
-
-Box box_around(const std::vector<Point>& points) {
-  assert(!points.empty());
-  Box box{points.front(), points.front()};
-  for (const Point& p : points) {
-    box.low = {std::min(box.low.x, p.x), std::min(box.low.y, p.y)};
-    box.high = {std::max(box.high.x, p.x), std::max(box.high.y, p.y)};
-  }
-  return box;
-}
-
-double distance_to_segment(Point p, Point a, Point b) {
-  const Point ab = b - a;
-  const double ab2 = dot(ab, ab);
-  const double t = ab2 > 0.0 ? std::clamp(dot(p - a, ab) / ab2, 0.0, 1.0) : 0.0;
-  return distance(p, a + t * ab);
-}
-
-std::string short_number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", value == 0.0 ? 0.0 : value);  // no "-0"
-  return text;
-}
-
-std::string place(Point p) {
-  std::string text = "(";  // appended piece by piece: GCC 12 warns falsely on "(" + ...
-  text += short_number(p.x);
-  text += ", ";
-  text += short_number(p.y);
-  return text + ")";
-}
-
-// The shoelace formula: 2A = sum over edges (x_i y_{i+1} - x_{i+1} y_i).
-double twice_signed_area(const std::vector<Point>& polygon) {
-  double sum = 0.0;
-  for (std::size_t i = 0; i < polygon.size(); ++i)
-    sum += cross(polygon[i], polygon[(i + 1) % polygon.size()]);
-  return sum;
 }
 
 }  // namespace plot

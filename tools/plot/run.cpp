@@ -6,14 +6,14 @@
 #include <optional>
 #include <vector>
 
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
+#include "textio/files.hpp"
+#include "textio/printable.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/picture.hpp"
 #include "tools/plot/plot_error.hpp"
 #include "tools/plot/problem.hpp"
 #include "tools/plot/report_reader.hpp"
-#include "textio/files.hpp"
-#include "textio/printable.hpp"
 
 namespace plot {
 namespace {
@@ -95,7 +95,7 @@ void draw(const Request& request, std::ostream& out, std::ostream& err) {
     check_report_matches(problem, *results, request.input, request.report);
   }
   // 3. The checks: orientation, crossings, internal points outside.
-  const Examination examination = examine(problem);
+  const geometry::Examination examination = geometry::examine(problem);
   // 4. The potential over the region, from the results.
   std::optional<FieldGrid> field;
   if (results && request.field)
@@ -105,7 +105,7 @@ void draw(const Request& request, std::ostream& out, std::ostream& err) {
   const std::string picture =
       draw_picture(problem, examination, results ? &*results : nullptr, field ? &*field : nullptr,
                    request.input, request.report);
-  for (const Warning& w : examination.warnings)
+  for (const geometry::Warning& w : examination.warnings)
     err << kProgram << ": warning: " << textio::printable(w.text) << '\n';
   write_picture(request.picture, picture);
   out << kProgram << ": wrote " << textio::printable(request.picture) << '\n';

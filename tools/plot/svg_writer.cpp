@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "tools/plot/plot_error.hpp"
 #include "textio/printable.hpp"
+#include "tools/plot/plot_error.hpp"
 
 namespace plot {
 namespace {

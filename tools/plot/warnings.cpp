@@ -34,7 +34,7 @@ std::vector<std::string> wrapped(const std::string& text, std::size_t columns) {
 }  // namespace
 
 void draw_warning_marks(const Canvas& c) {
-  for (const Warning& w : c.examination.warnings)
+  for (const geometry::Warning& w : c.examination.warnings)
     for (const Point& p : w.marks) {
       const Point at = c.view.at(p);
       c.svg.element("circle", {{"class", "mark"},
@@ -44,8 +44,8 @@ void draw_warning_marks(const Canvas& c) {
     }
 }
 
-double draw_warning_list(SvgWriter& svg, const std::vector<Warning>& warnings, Point corner,
-                         double width) {
+double draw_warning_list(SvgWriter& svg, const std::vector<geometry::Warning>& warnings,
+                         Point corner, double width) {
   if (warnings.empty()) return 0.0;
   double y = corner.y + kLine;
   svg.text({{"class", "heading warning"}, {"x", number(corner.x)}, {"y", number(y)}},

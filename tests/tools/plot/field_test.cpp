@@ -8,17 +8,17 @@
 
 #include "2D/VELDA.hpp"
 #include "bench/capacity_case.hpp"
-#include "tools/plot/contours.hpp"
-#include "tools/plot/picture.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tools/plot/contours.hpp"
+#include "tools/plot/picture.hpp"
 
 namespace {
 
 struct Example {
   plot::Problem problem;
   plot::Results results;
-  plot::Examination examination;
+  geometry::Examination examination;
 };
 
 Example example(const std::string& name) {
@@ -26,7 +26,7 @@ Example example(const std::string& name) {
   Example e{plot::read_problem(dir + name + ".in"),
             plot::read_report(dir + "expected/" + name + ".out"),
             {}};
-  e.examination = plot::examine(e.problem);
+  e.examination = geometry::examine(e.problem);
   return e;
 }
 
@@ -111,7 +111,7 @@ TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   const plot::Problem problem = plot::problem_from_text(
       bench::quarter_box_case(bench::kCapacityElements, 200), "capacity.in");
   const plot::Results results = plot::parse_report(run.report, "capacity.out");
-  const plot::Examination examination = plot::examine(problem);
+  const geometry::Examination examination = geometry::examine(problem);
   const plot::FieldGrid grid =
       plot::compute_field(problem, examination.chains, results, plot::kDefaultGridPoints);
   const std::string svg =

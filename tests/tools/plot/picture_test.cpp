@@ -22,7 +22,7 @@ int occurrences(const std::string& text, const std::string& part) {
 
 std::string picture_of(const test_support::Shape& shape, const plot::Results* results = nullptr) {
   const plot::Problem problem = test_support::problem_of(shape);
-  return plot::draw_picture(problem, plot::examine(problem), results, nullptr, "shape.in",
+  return plot::draw_picture(problem, geometry::examine(problem), results, nullptr, "shape.in",
                             results ? "shape.out" : "");
 }
 

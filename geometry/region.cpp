@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
 
-namespace plot {
+namespace geometry {
 namespace {
 
 constexpr std::size_t kListedPoints = 4;  // named in a warning; the rest counted
@@ -26,7 +26,7 @@ int region_winding(const Chains& chains) {
   return 0;
 }
 
-std::optional<Warning> warning_for(const Problem& problem,
+std::optional<Warning> warning_for(const Shape& problem,
                                    const std::vector<Whereabouts>& whereabouts, Whereabouts which,
                                    const std::string& where, const std::string& consequence) {
   Warning w;
@@ -47,7 +47,7 @@ std::optional<Warning> warning_for(const Problem& problem,
 
 }  // namespace
 
-std::vector<Whereabouts> locate_internal_points(const Problem& problem, const Chains& chains,
+std::vector<Whereabouts> locate_internal_points(const Shape& problem, const Chains& chains,
                                                 double tolerance) {
   std::vector<Whereabouts> whereabouts;
   for (const Point& p : problem.internal)
@@ -75,7 +75,7 @@ int innermost_loop(Point p, const Chains& chains) {
   return innermost;
 }
 
-std::vector<Warning> region_warnings(const Problem& problem,
+std::vector<Warning> region_warnings(const Shape& problem,
                                      const std::vector<Whereabouts>& whereabouts) {
   std::vector<Warning> warnings;
   if (auto w = warning_for(problem, whereabouts, Whereabouts::OUTSIDE, "outside the region",
@@ -88,4 +88,4 @@ std::vector<Warning> region_warnings(const Problem& problem,
   return warnings;
 }
 
-}  // namespace plot
+}  // namespace geometry

@@ -1,6 +1,6 @@
 // The checks of a problem: elements that cross, loops that run against their
 // nesting or do not close, internal points outside the region.
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 namespace {
 
 using namespace test_support;
-using enum plot::Whereabouts;
+using enum geometry::Whereabouts;
 constexpr double pi = std::numbers::pi;
 
-plot::Examination examined(const Shape& shape) { return plot::examine(problem_of(shape)); }
+geometry::Examination examined(const Shape& shape) { return geometry::examine(problem_of(shape)); }
 
 TEST(Crossings, AreFoundWhereElementsCrossOrOverlapAndNotWhereTheyOnlyTouch) {
   Shape eight, poking = annulus(), overlapping, corner, vertex, over_axis;
@@ -117,7 +117,7 @@ TEST(Region, InternalPointsAreInsideOutsideOrOnTheBoundary) {
   half.ISYMX = -1;  // the mirror image belongs to the region
   half.boundaries = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
   half.internal = {{-0.5, 0.5}, {-1.5, 0.5}};
-  const std::pair<Shape, std::vector<plot::Whereabouts>> cases[] = {
+  const std::pair<Shape, std::vector<geometry::Whereabouts>> cases[] = {
       {ring, {INSIDE, OUTSIDE, OUTSIDE, INSIDE}},
       {square, {ON_BOUNDARY, ON_BOUNDARY, INSIDE}},
       {body, {OUTSIDE, INSIDE}},

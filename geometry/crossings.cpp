@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
 
-namespace plot {
+namespace geometry {
 namespace {
 
 constexpr std::size_t kListedCrossings = 4;  // named in the warning; the rest counted
@@ -109,4 +109,4 @@ std::vector<Warning> crossing_warnings(const std::vector<Crossing>& crossings) {
   return {w};
 }
 
-}  // namespace plot
+}  // namespace geometry

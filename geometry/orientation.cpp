@@ -5,9 +5,9 @@
 #include <cctype>
 #include <string>
 
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
 
-namespace plot {
+namespace geometry {
 namespace {
 
 // The text with its first letter made a capital.
@@ -98,4 +98,4 @@ std::vector<Warning> orientation_warnings(const std::vector<Piece>& pieces, cons
   return warnings;
 }
 
-}  // namespace plot
+}  // namespace geometry

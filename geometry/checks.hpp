@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/plot/problem.hpp"
+#include "geometry/shape.hpp"
 
-namespace plot {
+namespace geometry {
 
 // Points closer than this fraction of the problem's size count as the same:
 // the ends of boundaries that join, a point on an element.
@@ -60,7 +60,7 @@ struct Examination {
   std::vector<Warning> warnings;         // orientation, crossings, internal points
 };
 
-Examination examine(const Problem& problem);
+Examination examine(const Shape& problem);
 
 // Joins the pieces whose ends lie within `tolerance` of each other, each
 // piece used once, and nests the loops.
@@ -83,9 +83,9 @@ std::vector<Warning> crossing_warnings(const std::vector<Crossing>& crossings);
 // they do just inside an outer boundary. Without closed loops every point
 // counts as inside. One warning for those outside, one for those on the
 // boundary.
-std::vector<Whereabouts> locate_internal_points(const Problem& problem, const Chains& chains,
+std::vector<Whereabouts> locate_internal_points(const Shape& problem, const Chains& chains,
                                                 double tolerance);
-std::vector<Warning> region_warnings(const Problem& problem,
+std::vector<Warning> region_warnings(const Shape& problem,
                                      const std::vector<Whereabouts>& whereabouts);
 
 // Whether p (not on the boundary) lies in the region, by the rule above.
@@ -100,10 +100,4 @@ int winding_number(Point p, const std::vector<Point>& polygon);
 // Distance from p to the nearest edge of the polygon.
 double distance_to_polygon(Point p, const std::vector<Point>& polygon);
 
-// The wording of warnings: "a", "a and b", "a, b and c"; and the first
-// `shown` items separated by semicolons with a count of the rest, "a; b (and
-// 3 more)".
-std::string listed(const std::vector<std::string>& items);
-std::string enumerated(const std::vector<std::string>& items, std::size_t shown);
-
-}  // namespace plot
+}  // namespace geometry

@@ -1,9 +1,9 @@
-#include "tools/plot/checks.hpp"
+#include "geometry/checks.hpp"
 
 #include <algorithm>
 #include <deque>
 
-namespace plot {
+namespace geometry {
 namespace {
 
 // The next unused piece that starts where `end` is (forward), or that ends
@@ -90,7 +90,7 @@ Chains chain_pieces(const std::vector<Piece>& pieces, double tolerance) {
   return chains;
 }
 
-Examination examine(const Problem& problem) {
+Examination examine(const Shape& problem) {
   Examination e;
   const double tolerance = kSamePlace * problem.bounds.extent();
   e.chains = chain_pieces(problem.pieces, tolerance);
@@ -128,21 +128,4 @@ double distance_to_polygon(Point p, const std::vector<Point>& polygon) {
   return nearest;
 }
 
-std::string listed(const std::vector<std::string>& items) {
-  std::string text;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-    text += items[i];
-  }
-  return text;
-}
-
-std::string enumerated(const std::vector<std::string>& items, std::size_t shown) {
-  std::string text;
-  for (std::size_t i = 0; i < items.size() && i < shown; ++i)
-    text += (i > 0 ? "; " : "") + items[i];
-  if (items.size() > shown) text += " (and " + std::to_string(items.size() - shown) + " more)";
-  return text;
-}
-
-}  // namespace plot
+}  // namespace geometry
