@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/plot/problem.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/run_program.hpp"
-#include "tools/plot/problem.hpp"
 
 namespace {
 
