@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "tools/plot/picture.hpp"
+#include "tools/plot/canvas.hpp"
+#include "tools/plot/style.hpp"
 
 namespace plot {
 namespace {

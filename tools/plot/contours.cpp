@@ -15,7 +15,18 @@
 namespace plot {
 namespace {
 
+// A vertex's key: its grid node's number times kKeysPerNode, plus where on
+// that node's share of the grid it lies.
 using Key = std::int64_t;
+constexpr Key kKeysPerNode = 4;
+constexpr Key kOnNode = 0;      // the grid node itself
+constexpr Key kAlongX = 1;      // on the side from the node one step along x
+constexpr Key kAlongY = 2;      // on the side from the node one step along y
+constexpr Key kOnDiagonal = 3;  // on the diagonal of the cell the node is the low corner of
+
+constexpr int kCorners = 4;  // of a cell, counter-clockwise from (i, j)
+
+bool on_node(Key key) { return key % kKeysPerNode == kOnNode; }
 
 struct Vertex {
   Key key;
@@ -39,7 +50,7 @@ class Marcher {
   // Where the level crosses the side from node (i, j) one step along x
   // (along_x) or y: interpolated from that node, whichever cell asks.
   Vertex crossing(int i, int j, bool along_x) const;
-  Key node_key(int i, int j) const { return (Key{j} * g_.nx + i) * 4; }
+  Key node_key(int i, int j) const { return (Key{j} * g_.nx + i) * kKeysPerNode; }
   // Where the level crosses the diagonal of cell (i, j) from corner a to b.
   Vertex diagonal_crossing(int i, int j, Point a, Point b) const;
   void add_polygon(const std::vector<Vertex>& polygon);
@@ -56,41 +67,41 @@ Vertex Marcher::crossing(int i, int j, bool along_x) const {
   const double a = g_.at(i, j);
   const double b = along_x ? g_.at(i + 1, j) : g_.at(i, j + 1);
   const double t = (level_ - a) / (b - a);
-  return {node_key(i, j) + (along_x ? 1 : 2),
+  return {node_key(i, j) + (along_x ? kAlongX : kAlongY),
           along_x ? Point{i + t, double(j)} : Point{double(i), j + t}};
 }
 
 Vertex Marcher::diagonal_crossing(int i, int j, Point a, Point b) const {
   const double ua = g_.at(int(a.x), int(a.y)), ub = g_.at(int(b.x), int(b.y));
-  return {node_key(i, j) + 3, a + ((level_ - ua) / (ub - ua)) * (b - a)};
+  return {node_key(i, j) + kOnDiagonal, a + ((level_ - ua) / (ub - ua)) * (b - a)};
 }
 
 void Marcher::add_cell(int i, int j, int missing) {
-  const int ci[4] = {i, i + 1, i + 1, i};
-  const int cj[4] = {j, j, j + 1, j + 1};
+  const int ci[kCorners] = {i, i + 1, i + 1, i};
+  const int cj[kCorners] = {j, j, j + 1, j + 1};
   // Side k runs from corner k to corner k + 1; its crossing is taken from
   // the side's lower node. With a corner missing, the side past it is the
   // diagonal between its neighbours.
   const auto side = [&](int k) {
-    if (missing >= 0 && (k + 1) % 4 == missing)
+    if (missing >= 0 && (k + 1) % kCorners == missing)
       return diagonal_crossing(i, j, {double(ci[k]), double(cj[k])},
-                               {double(ci[(k + 2) % 4]), double(cj[(k + 2) % 4])});
+                               {double(ci[(k + 2) % kCorners]), double(cj[(k + 2) % kCorners])});
     return k == 0   ? crossing(i, j, true)
            : k == 1 ? crossing(i + 1, j, false)
            : k == 2 ? crossing(i, j + 1, true)
                     : crossing(i, j, false);
   };
   std::vector<int> corners;
-  for (int k = 0; k < 4; ++k)
+  for (int k = 0; k < kCorners; ++k)
     if (k != missing) corners.push_back(k);
-  bool up[4] = {};
+  bool up[kCorners] = {};
   for (int k : corners) up[k] = above(ci[k], cj[k]);
   if (missing < 0 && up[0] == up[2] && up[1] == up[3] && up[0] != up[1]) {
     const double mean =
         0.25 * (g_.at(i, j) + g_.at(i + 1, j) + g_.at(i + 1, j + 1) + g_.at(i, j + 1));
     if (!(mean >= level_)) {  // a saddle split: a triangle at each high corner
-      for (int k = 0; k < 4; ++k)
-        if (up[k]) add_polygon({side((k + 3) % 4), corner(ci[k], cj[k]), side(k)});
+      for (int k = 0; k < kCorners; ++k)
+        if (up[k]) add_polygon({side((k + 3) % kCorners), corner(ci[k], cj[k]), side(k)});
       return;
     }
   }
@@ -108,7 +119,7 @@ void Marcher::add_polygon(const std::vector<Vertex>& polygon) {
     const Vertex& a = polygon[m];
     const Vertex& b = polygon[(m + 1) % polygon.size()];
     at_.emplace(a.key, a.at);
-    if (a.key % 4 != 0 && b.key % 4 != 0) line_[a.key] = b.key;  // two crossings: the level line
+    if (!on_node(a.key) && !on_node(b.key)) line_[a.key] = b.key;  // two crossings: the level line
     auto& back = out_[b.key];
     const auto twin = std::find(back.begin(), back.end(), a.key);
     if (twin != back.end())

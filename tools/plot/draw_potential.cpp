@@ -7,8 +7,9 @@
 #include <limits>
 #include <string>
 
+#include "tools/plot/canvas.hpp"
 #include "tools/plot/contours.hpp"
-#include "tools/plot/picture.hpp"
+#include "tools/plot/style.hpp"
 
 namespace plot {
 namespace {
@@ -154,7 +155,7 @@ std::optional<Gradients> gradients_of_field(const FieldGrid& field, const Proble
 void draw_potential_field(const Canvas& c) {
   if (!c.field || !c.potentials) return;
   const ColourScale& scale = *c.potentials;
-  const std::vector<double> levels = field_levels(*c.field);
+  const std::vector<double>& levels = c.levels;
   if (levels.empty()) return;
   std::vector<Contour> contours;
   for (double level : levels) contours.push_back(contour(*c.field, level));

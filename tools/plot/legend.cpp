@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "tools/plot/picture.hpp"
+#include "tools/plot/canvas.hpp"
+#include "tools/plot/style.hpp"
 
 namespace plot {
 namespace {
@@ -119,7 +120,7 @@ void colour_bar(const ColourScale& scale, Legend& legend) {
 }
 
 void field_section(const Canvas& c, Legend& legend) {
-  const std::vector<double> levels = field_levels(*c.field);
+  const std::vector<double>& levels = c.levels;
   legend.heading("Field");
   if (levels.empty()) {
     legend.line("none: every point of the grid lies", "note");
@@ -148,8 +149,7 @@ void gradient_section(const Canvas& c, Legend& legend) {
   legend.line("longest arrow (" + number(kGradientLongest) +
               " px): " + short_number(c.gradients->longest));
   legend.line("at most one arrow per " + number(kGradientCell) + " px square", "note");
-  if (c.field && !field_levels(*c.field).empty())
-    legend.line("from the field, not the internal points", "note");
+  if (!c.levels.empty()) legend.line("from the field, not the internal points", "note");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "2D/codes.hpp"
-#include "tools/plot/picture.hpp"
+#include "tools/plot/canvas.hpp"
 
 namespace plot {
 namespace {
@@ -18,14 +18,6 @@ constexpr double kNodeRadiusShare = 0.3;  // of the typical element's length
 constexpr double kPointRadiusMax = 3.5;
 constexpr double kPointRadiusMin = 1.2;
 constexpr double kPointRadiusShare = 0.3;  // of the typical spacing of the points
-
-// Colours of the boundary-condition codes (Okabe and Ito's palette, which
-// colour-blind readers can tell apart).
-constexpr std::string_view kPotentialColour = "#0072b2";
-constexpr std::string_view kGroupColour = "#cc79a7";
-constexpr std::string_view kDerivativeColour = "#e69f00";
-constexpr std::string_view kImpedanceColour = "#009e73";
-constexpr std::string_view kInterfaceColour = "#d55e00";
 
 // A share of the median element length on the picture, within limits, so
 // that the nodes of a fine boundary do not run into each other.
@@ -123,22 +115,6 @@ void label_groups(const Canvas& c) {
 }
 
 }  // namespace
-
-std::string_view code_colour(int code) {
-  if (code < 0) return kGroupColour;
-  if (code == velda::KBC_DERIVATIVE) return kDerivativeColour;
-  if (code == velda::KBC_IMPEDANCE) return kImpedanceColour;
-  if (code == velda::KBC_INTERFACE) return kInterfaceColour;
-  return kPotentialColour;
-}
-
-std::string_view code_meaning(int code) {
-  if (code < 0) return "-k: potential given, group k";
-  if (code == velda::KBC_DERIVATIVE) return "1: normal derivative given";
-  if (code == velda::KBC_IMPEDANCE) return "2: potential behind impedance";
-  if (code == velda::KBC_INTERFACE) return "3: interface to medium EPS";
-  return "0: potential given";
-}
 
 void draw_points_and_nodes(const Canvas& c) {
   draw_internal_points(c);

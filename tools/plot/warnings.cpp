@@ -2,7 +2,8 @@
 // them below the plot.
 #include <string>
 
-#include "tools/plot/picture.hpp"
+#include "tools/plot/canvas.hpp"
+#include "tools/plot/style.hpp"
 
 namespace plot {
 namespace {

@@ -10,6 +10,7 @@
 #include "bench/capacity_case.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tools/plot/canvas.hpp"
 #include "tools/plot/contours.hpp"
 #include "tools/plot/picture.hpp"
 

@@ -9,6 +9,8 @@
 
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tools/plot/colour.hpp"
+#include "tools/plot/svg_writer.hpp"
 
 namespace {
 
