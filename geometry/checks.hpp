@@ -88,6 +88,10 @@ std::vector<Whereabouts> locate_internal_points(const Shape& problem, const Chai
 std::vector<Warning> region_warnings(const Shape& problem,
                                      const std::vector<Whereabouts>& whereabouts);
 
+// How many times the loops wind around a point of the region: once when
+// some outermost loop runs counter-clockwise, else not at all.
+int region_winding(const Chains& chains);
+
 // Whether p (not on the boundary) lies in the region, by the rule above.
 bool in_region(Point p, const Chains& chains);
 

@@ -20,12 +20,6 @@ bool on_boundary(Point p, const std::vector<Piece>& pieces, double tolerance) {
   return false;
 }
 
-int region_winding(const Chains& chains) {
-  for (const Loop& loop : chains.loops)
-    if (loop.depth == 0 && loop.area > 0.0) return 1;
-  return 0;
-}
-
 std::optional<Warning> warning_for(const Shape& problem,
                                    const std::vector<Whereabouts>& whereabouts, Whereabouts which,
                                    const std::string& where, const std::string& consequence) {
@@ -55,6 +49,12 @@ std::vector<Whereabouts> locate_internal_points(const Shape& problem, const Chai
                           : in_region(p, chains)                    ? Whereabouts::INSIDE
                                                                     : Whereabouts::OUTSIDE);
   return whereabouts;
+}
+
+int region_winding(const Chains& chains) {
+  for (const Loop& loop : chains.loops)
+    if (loop.depth == 0 && loop.area > 0.0) return 1;
+  return 0;
 }
 
 bool in_region(Point p, const Chains& chains) {

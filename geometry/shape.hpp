@@ -46,6 +46,7 @@ struct Box {
 struct Piece {
   int boundary = 0;       // 1-based number of the boundary it shows
   bool mirrored = false;  // an image, not the boundary as described
+  double weight = 1.0;    // of the image: its potential is weight times the described one's
   std::vector<Point> points;
   std::vector<int> elements;  // 1-based element of each segment points[i] - points[i+1]
 };

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "geometry/segment_index.hpp"
 #include "tools/plot/canvas.hpp"
 #include "tools/plot/contours.hpp"
 #include "tools/plot/style.hpp"
@@ -18,6 +19,7 @@ using namespace style;
 
 constexpr int kMostLabels = 6;          // level lines labelled, at most
 constexpr double kLabelSpacing = 60.0;  // at least, between two labels
+constexpr const char* kClipId = "region";
 
 std::string outlines_path(const View& view, const std::vector<std::vector<Point>>& loops,
                           bool closed) {
@@ -123,6 +125,29 @@ void veil_mirror_images(const Canvas& c) {
   c.svg.element("path", {{"class", "veil"}, {"d", d}});
 }
 
+// The part of the plot the field fills, as the region's exact outline: the
+// loops of the boundaries and their mirror images under the even-odd rule
+// (holes and islands alternate), with the frame added when the region is the
+// unbounded one outside them, and the inside of each loop holding a medium.
+void define_clip(const Canvas& c, const std::string& id) {
+  const geometry::Chains& chains = c.examination.chains;
+  std::vector<std::vector<Point>> loops;
+  for (const geometry::Loop& loop : chains.loops) loops.push_back(loop.polygon);
+  if (geometry::region_winding(chains) == 0) {
+    const Box& b = c.problem.bounds;
+    loops.push_back({b.low, {b.high.x, b.low.y}, b.high, {b.low.x, b.high.y}});
+  }
+  c.svg.open("defs");
+  c.svg.open("clipPath", {{"id", id}});
+  c.svg.element("path", {{"clip-rule", "evenodd"}, {"d", outlines_path(c.view, loops, true)}});
+  for (int m : c.field->media)
+    c.svg.element(
+        "path",
+        {{"d", outlines_path(c.view, {chains.loops[static_cast<std::size_t>(m)].polygon}, true)}});
+  c.svg.close();
+  c.svg.close();
+}
+
 }  // namespace
 
 std::vector<double> field_levels(const FieldGrid& field) {
@@ -139,13 +164,21 @@ bool in_mirror_image(const Problem& problem, Point p) {
 
 std::optional<Gradients> gradients_of_field(const FieldGrid& field, const Problem& problem,
                                             const View& view, const ColourScale& potentials) {
+  const auto summed = [&](int i, int j) {
+    const FieldPoint k = field.kind_at(i, j);
+    return k == FieldPoint::REGION || k == FieldPoint::MEDIUM;
+  };
+  const geometry::SegmentIndex segments(problem.pieces, field.step);
   std::vector<Arrow> arrows;
   const double across = 2.0 * field.step;
   for (int j = 1; j + 1 < field.ny; ++j)
     for (int i = 1; i + 1 < field.nx; ++i) {
+      if (!summed(i, j) || !summed(i - 1, j) || !summed(i + 1, j) || !summed(i, j - 1) ||
+          !summed(i, j + 1) || segments.near_a_segment(field.point(i, j), kGradientClearance))
+        continue;
       const Point gradient{(field.at(i + 1, j) - field.at(i - 1, j)) / across,
                            (field.at(i, j + 1) - field.at(i, j - 1)) / across};
-      if (!std::isnan(field.at(i, j)) && std::isfinite(gradient.x) && std::isfinite(gradient.y))
+      if (std::isfinite(gradient.x) && std::isfinite(gradient.y))
         arrows.push_back({field.point(i, j), gradient});
     }
   return thinned_gradients(arrows, view,
@@ -159,6 +192,11 @@ void draw_potential_field(const Canvas& c) {
   if (levels.empty()) return;
   std::vector<Contour> contours;
   for (double level : levels) contours.push_back(contour(*c.field, level));
+  const bool clipped = !c.examination.chains.loops.empty();
+  if (clipped) {
+    define_clip(c, kClipId);
+    c.svg.open("g", {{"clip-path", std::string("url(#") + kClipId + ")"}});
+  }
   // Each band painted over the one below it, from the whole drawn part up,
   // in the colour of the middle of its step.
   const double half_step = levels.size() >= 2 ? 0.5 * (levels[1] - levels[0]) : 0.0;
@@ -173,6 +211,7 @@ void draw_potential_field(const Canvas& c) {
   std::string lines;
   for (const Contour& level : contours) lines += outlines_path(c.view, level.lines, false);
   c.svg.element("path", {{"class", "level"}, {"d", lines}});
+  if (clipped) c.svg.close();
   draw_gradients(c);  // of the field: there is a level, so some point is drawn
   veil_mirror_images(c);
   label_levels(c, levels, contours);

@@ -17,13 +17,18 @@
 
 #include "2D/VELDA.hpp"
 #include "2D/codes.hpp"
+#include "geometry/region_index.hpp"
 #include "lib/parallel.hpp"
 
 namespace plot {
 namespace {
 
-constexpr int kPointsPerTask = 16;  // a point costs NELEM x images influence calls
+constexpr int kPointsPerTask = 48;  // a point costs NELEM x images influence calls
+constexpr int kBatch = 3;           // points summed side by side, as POTENT allows
 constexpr double kNotDrawn = std::numeric_limits<double>::quiet_NaN();
+// The boundary crosses a cell whose corner this is when it passes within a
+// cell's diagonal of it.
+constexpr double kCornerReach = 1.5;  // grid steps, more than the diagonal
 
 // The EPS of a loop made only of interface elements of one EPS, else NaN.
 double medium_of(const Problem& problem, const velda::Velda& v, const geometry::Loop& loop) {
@@ -37,15 +42,25 @@ double medium_of(const Problem& problem, const velda::Velda& v, const geometry::
   return eps;
 }
 
-// Within kNearBoundary lengths of an element, or closer than `least`: a
-// band at least a grid step wide, so that a fine boundary leaves no single
-// points out.
-bool near_boundary(Point p, const std::vector<Piece>& pieces, double least) {
-  for (const Piece& piece : pieces)
-    for (std::size_t k = 0; k + 1 < piece.points.size(); ++k) {
-      const Point a = piece.points[k], b = piece.points[k + 1];
-      if (distance_to_segment(p, a, b) < std::max(least, kNearBoundary * distance(a, b)))
-        return true;
+FieldGrid empty_grid(const Problem& problem, int points) {
+  FieldGrid grid;
+  grid.origin = problem.bounds.low;
+  grid.step = problem.bounds.extent() / (points - 1);
+  grid.nx = static_cast<int>(std::floor(problem.bounds.width() / grid.step)) + 1;
+  grid.ny = static_cast<int>(std::floor(problem.bounds.height() / grid.step)) + 1;
+  grid.value.assign(static_cast<std::size_t>(grid.nx) * grid.ny, kNotDrawn);
+  grid.kind.assign(grid.value.size(), FieldPoint::OUTSIDE);
+  return grid;
+}
+
+// Whether a point next to (i, j), along a side or a diagonal, holds the sum.
+bool beside_the_sum(const FieldGrid& grid, int i, int j) {
+  for (int dj = -1; dj <= 1; ++dj)
+    for (int di = -1; di <= 1; ++di) {
+      const int a = i + di, b = j + dj;
+      if (a < 0 || b < 0 || a >= grid.nx || b >= grid.ny) continue;
+      const FieldPoint k = grid.kind_at(a, b);
+      if (k == FieldPoint::REGION || k == FieldPoint::MEDIUM) return true;
     }
   return false;
 }
@@ -62,35 +77,84 @@ std::unique_ptr<velda::Velda> solved_state(const Problem& problem, const Results
   return v;
 }
 
+double boundary_potential(const Problem& problem, const Results& results,
+                          const geometry::Nearest& at) {
+  const Piece& piece = problem.pieces[static_cast<std::size_t>(at.piece)];
+  const int count = static_cast<int>(piece.elements.size());
+  const bool closed = piece.points.front().x == piece.points.back().x &&
+                      piece.points.front().y == piece.points.back().y;
+  const auto node = [&](int k) {
+    return piece.weight * results.nodes[static_cast<std::size_t>(piece.elements[k] - 1)].potential;
+  };
+  // The neighbour on the side of the element's half that `at` falls in.
+  const bool back = at.t < 0.5;
+  int other = at.k + (back ? -1 : 1);
+  if (closed) other = (other + count) % count;
+  if (other < 0 || other >= count) return node(at.k);
+  const double s = back ? 0.5 - at.t : at.t - 0.5;  // from the node towards the neighbour's
+  return node(at.k) + s * (node(other) - node(at.k));
+}
+
 FieldGrid compute_field(const Problem& problem, const geometry::Chains& chains,
                         const Results& results, int points) {
   const auto v = solved_state(problem, results);
+  FieldGrid grid = empty_grid(problem, points);
   std::vector<double> medium;  // EPS of each loop, NaN when it does not close a medium
-  for (const geometry::Loop& loop : chains.loops) medium.push_back(medium_of(problem, *v, loop));
-  FieldGrid grid;
-  grid.origin = problem.bounds.low;
-  grid.step = problem.bounds.extent() / (points - 1);
-  grid.nx = static_cast<int>(std::floor(problem.bounds.width() / grid.step)) + 1;
-  grid.ny = static_cast<int>(std::floor(problem.bounds.height() / grid.step)) + 1;
-  grid.value.assign(static_cast<std::size_t>(grid.nx) * grid.ny, kNotDrawn);
-  std::vector<char> in_medium(grid.value.size(), 0);
+  for (const geometry::Loop& loop : chains.loops) {
+    medium.push_back(medium_of(problem, *v, loop));
+    if (medium.back() > 0.0) grid.media.push_back(static_cast<int>(medium.size()) - 1);
+  }
+  const geometry::SegmentIndex segments(problem.pieces, grid.step);
+  const geometry::RegionIndex region(chains, grid.step);
+  const double on_boundary = geometry::kSamePlace * problem.bounds.extent();
   lib::parallel_for(static_cast<int>(grid.value.size()), kPointsPerTask, [&](int first, int last) {
+    std::vector<int> summed;  // the points of this task that take the sum
+    std::vector<double> divisor;
     for (int k = first; k < last; ++k) {
       const Point p = grid.point(k % grid.nx, k / grid.nx);
-      if (near_boundary(p, problem.pieces, grid.step)) continue;
-      double divisor = 1.0;
-      if (!geometry::in_region(p, chains)) {
-        const int loop = geometry::innermost_loop(p, chains);
-        if (loop < 0 || !(medium[static_cast<std::size_t>(loop)] > 0.0)) continue;
-        divisor = medium[static_cast<std::size_t>(loop)];
-        in_medium[static_cast<std::size_t>(k)] = 1;
+      const geometry::Nearest on = segments.nearest(p, on_boundary);
+      if (on.piece >= 0) {
+        grid.kind[k] = FieldPoint::BOUNDARY;
+        grid.value[k] = boundary_potential(problem, results, on);
+        continue;
       }
-      double u = 0.0;
-      velda::POTENT(*v, p.x, p.y, u);
-      if (std::isfinite(u / divisor)) grid.value[static_cast<std::size_t>(k)] = u / divisor;
+      double eps = 1.0;
+      if (!region.in_region(p)) {
+        const int loop = region.innermost_loop(p);
+        if (loop < 0 || !(medium[static_cast<std::size_t>(loop)] > 0.0)) continue;
+        eps = medium[static_cast<std::size_t>(loop)];
+      }
+      grid.kind[k] = eps == 1.0 ? FieldPoint::REGION : FieldPoint::MEDIUM;
+      summed.push_back(k);
+      divisor.push_back(eps);
+    }
+    for (std::size_t n = 0; n < summed.size(); n += kBatch) {
+      lib::Point at[kBatch];
+      double u[kBatch];
+      for (int b = 0; b < kBatch; ++b) {
+        const int k = summed[std::min(n + b, summed.size() - 1)];
+        at[b] = grid.point(k % grid.nx, k / grid.nx);
+      }
+      velda::POTENT(*v, at, u);
+      for (std::size_t b = 0; b < kBatch && n + b < summed.size(); ++b) {
+        const double value = u[b] / divisor[n + b];
+        if (std::isfinite(value))
+          grid.value[summed[n + b]] = value;
+        else
+          grid.kind[summed[n + b]] = FieldPoint::OUTSIDE;
+      }
     }
   });
-  for (char m : in_medium) grid.has_medium = grid.has_medium || m != 0;
+  for (int j = 0; j < grid.ny; ++j)
+    for (int i = 0; i < grid.nx; ++i) {
+      const std::size_t k = grid.index(i, j);
+      if (grid.kind[k] != FieldPoint::OUTSIDE || !beside_the_sum(grid, i, j)) continue;
+      const geometry::Nearest near = segments.nearest(grid.point(i, j), kCornerReach * grid.step);
+      if (near.piece < 0) continue;
+      grid.kind[k] = FieldPoint::BOUNDARY;
+      grid.value[k] = boundary_potential(problem, results, near);
+    }
+  for (FieldPoint k : grid.kind) grid.has_medium = grid.has_medium || k == FieldPoint::MEDIUM;
   return grid;
 }
 

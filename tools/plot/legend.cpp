@@ -123,15 +123,13 @@ void field_section(const Canvas& c, Legend& legend) {
   const std::vector<double>& levels = c.levels;
   legend.heading("Field");
   if (levels.empty()) {
-    legend.line("none: every point of the grid lies", "note");
-    legend.line("within an element length, or a grid", "note");
-    legend.line("step, of the boundary", "note");
+    legend.line("none: no point of the grid lies", "note");
+    legend.line("in the region", "note");
     return;
   }
   if (levels.size() >= 2)
     legend.line("bands and lines every " + short_number(levels[1] - levels[0]));
-  legend.line("blank within an element length, or a", "note");
-  legend.line("grid step, of the boundary: poor there", "note");
+  legend.line("up to the boundary, clipped to it", "note");
   if (c.field->has_medium) legend.line("inside an interface: its medium", "note");
   if (c.problem.ISYMX != 0 || c.problem.ISYMY != 0) legend.line("faint: mirror images", "note");
   legend.line(

@@ -43,7 +43,7 @@ std::vector<Piece> pieces_of(const Problem& p) {
     for (std::size_t b = 0; b < p.boundaries.size(); ++b) {
       const Boundary& boundary = p.boundaries[b];
       if (boundary.count == 0) continue;
-      Piece piece{static_cast<int>(b) + 1, image.KX < 0.0 || image.KY < 0.0, {}, {}};
+      Piece piece{static_cast<int>(b) + 1, image.KX < 0.0 || image.KY < 0.0, image.s, {}, {}};
       const Element* first = &p.elements[boundary.first];
       const auto mirror = [&](Point q) { return Point{image.KX * q.x, image.KY * q.y}; };
       piece.points.push_back(mirror(first->start));

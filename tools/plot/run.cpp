@@ -46,9 +46,10 @@ The picture shows each boundary with arrows along its direction of travel
 and a short tick on the right of it, the side taken as outward (the region
 lies on the left); nodes coloured by boundary-condition code, with group
 numbers for negative codes; internal points; and, when the problem is
-symmetric, the axes and the mirror images. The field is left blank within
-about an element's length of the boundary, where the sum over constant
-elements is inaccurate; inside a loop of interface elements (code 3) it shows
+symmetric, the axes and the mirror images. The field runs up to the
+boundary, clipped to its exact outline: beside an element the boundary sum
+is as good as far from it. Gradient arrows keep half an element's length
+clear of the boundary, where the gradient is poor. Inside a loop of interface elements (code 3) it shows
 the potential of the medium there.
 
 Warnings go to the console and into the picture when a closed boundary runs

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <memory>
+#include <numbers>
 #include <string>
+#include <utility>
 
 #include "2D/VELDA.hpp"
 #include "bench/capacity_case.hpp"
@@ -15,6 +19,8 @@
 #include "tools/plot/picture.hpp"
 
 namespace {
+
+constexpr double pi = std::numbers::pi;
 
 struct Example {
   plot::Problem problem;
@@ -35,25 +41,31 @@ plot::FieldGrid field_of(const Example& e) {
   return plot::compute_field(e.problem, e.examination.chains, e.results, plot::kDefaultGridPoints);
 }
 
-// u = ln r between the circles r = 1 (u = 0) and r = 2: drawn only between
-// them and clear of both, its level lines on the circles r = exp(level); and
-// at each internal point the report's own value, to its printed digits.
-TEST(Field, AnnulusIsDrawnBetweenTheCirclesWithLevelLinesOnCircles) {
+// u = ln r between the circles r = 1 (u = 0) and r = 2: the sum between
+// them, the boundary's own potential just outside them and nothing farther
+// out; its level lines on the circles r = exp(level); and at each internal
+// point the report's own value, to its printed digits.
+TEST(Field, AnnulusIsDrawnUpToTheCirclesWithLevelLinesOnCircles) {
   const Example e = example("annulus");
   const plot::FieldGrid grid = field_of(e);
-  int drawn = 0;
+  const double reach = 1.5 * grid.step;
   for (int j = 0; j < grid.ny; ++j)
     for (int i = 0; i < grid.nx; ++i) {
       const double r = length(grid.point(i, j));
-      const bool is_drawn = !std::isnan(grid.at(i, j));
-      if (r < 1.0 || r > 2.0) {
-        EXPECT_FALSE(is_drawn) << "r = " << r;
-      } else if (r > 1.25 && r < 1.55) {
-        EXPECT_TRUE(is_drawn) << "r = " << r;
+      const plot::FieldPoint kind = grid.kind_at(i, j);
+      if (kind == plot::FieldPoint::REGION) {  // the inner circle's chords pass inside r = 1
+        EXPECT_TRUE(r > std::cos(pi / 32) && r < 2.0) << "r = " << r;
       }
-      drawn += is_drawn;
+      if (r > 1.0 + reach && r < 2.0 - reach) {
+        EXPECT_EQ(kind, plot::FieldPoint::REGION) << "r = " << r;
+      }
+      if (r < 1.0 - reach || r > 2.0 + reach) {
+        EXPECT_EQ(kind, plot::FieldPoint::OUTSIDE);
+      }
+      if (kind == plot::FieldPoint::BOUNDARY) {
+        EXPECT_NEAR(grid.at(i, j), r < 1.5 ? 0.0 : std::log(2.0), 1.0E-5) << "r = " << r;
+      }
     }
-  EXPECT_GT(drawn, grid.nx * grid.ny / 8);
   EXPECT_FALSE(grid.has_medium);
   int lines = 0;
   for (double level : plot::field_levels(grid)) {
@@ -72,35 +84,134 @@ TEST(Field, AnnulusIsDrawnBetweenTheCirclesWithLevelLinesOnCircles) {
   }
 }
 
-// Inside the cylinder of EPS = 3 the exact potential is x * 2 / (1 + EPS).
-TEST(Field, DielectricInteriorHoldsTheMediumsPotential) {
-  const Example e = example("dielectric");
-  const plot::FieldGrid grid = field_of(e);
-  EXPECT_TRUE(grid.has_medium);
-  int inside = 0;
-  for (int j = 0; j < grid.ny; ++j)
-    for (int i = 0; i < grid.nx; ++i) {
-      const lib::Point p = grid.point(i, j);
-      if (length(p) > 0.7) continue;
-      ASSERT_FALSE(std::isnan(grid.at(i, j))) << p.x << ", " << p.y;
-      EXPECT_NEAR(grid.at(i, j), 0.5 * p.x, 0.01) << p.x << ", " << p.y;
-      ++inside;
-    }
-  EXPECT_GT(inside, 100);
+// Every point of the grid in the region holds the sum, however close to the
+// boundary; every point outside next to one of them holds the boundary's
+// potential, so that the bands reach the outline the picture clips them to.
+TEST(Field, NoBandOfRegionPointsIsLeftBlank) {
+  for (const char* name : {"annulus", "capacitor", "dielectric", "quarter"}) {
+    const Example e = example(name);
+    const plot::FieldGrid grid = field_of(e);
+    for (int j = 0; j < grid.ny; ++j)
+      for (int i = 0; i < grid.nx; ++i) {
+        const lib::Point p = grid.point(i, j);
+        if (geometry::in_region(p, e.examination.chains)) {
+          EXPECT_TRUE(grid.kind_at(i, j) == plot::FieldPoint::REGION ||
+                      grid.kind_at(i, j) == plot::FieldPoint::BOUNDARY)
+              << name << " at " << p.x << ", " << p.y;
+        }
+        EXPECT_EQ(std::isnan(grid.at(i, j)), grid.kind_at(i, j) == plot::FieldPoint::OUTSIDE);
+        if (grid.kind_at(i, j) != plot::FieldPoint::REGION) continue;
+        for (const auto& [di, dj] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+          const int a = i + di, b = j + dj;
+          if (a >= 0 && b >= 0 && a < grid.nx && b < grid.ny) {
+            EXPECT_NE(grid.kind_at(a, b), plot::FieldPoint::OUTSIDE)
+                << name << " " << a << " " << b;
+          }
+        }
+      }
+  }
 }
 
-// A saddle: the cell's corners alternate about the level, and the mean of
-// the corners decides whether the high corners join through the middle.
-TEST(Field, SaddleCellsJoinByTheirMean) {
-  for (const double middle : {0.6, 0.4}) {
-    plot::FieldGrid grid;
-    grid.step = 1.0;
-    grid.nx = grid.ny = 2;
-    grid.value = {1.0, 0.0, 0.0, middle * 4.0 - 1.0};  // corners (0,0) and (1,1) high
-    const plot::Contour c = plot::contour(grid, 0.5);
-    EXPECT_EQ(c.outlines.size(), middle > 0.5 ? 1U : 2U) << middle;
-    EXPECT_EQ(c.lines.size(), 2U) << middle;
+// A solved problem of n elements a side, and its boundary sum at a point.
+struct Solved {
+  plot::Problem problem;
+  plot::Results results;
+  std::unique_ptr<velda::Velda> state;
+
+  double u(lib::Point p) const {
+    double value = 0.0;
+    velda::POTENT(*state, p.x, p.y, value);
+    return value;
   }
+  lib::Point gradient(lib::Point p, double h) const {
+    return {(u({p.x + h, p.y}) - u({p.x - h, p.y})) / (2.0 * h),
+            (u({p.x, p.y + h}) - u({p.x, p.y - h})) / (2.0 * h)};
+  }
+};
+
+Solved solved(const test_support::Shape& shape) {
+  const auto run = test_support::run_in_memory(test_support::input_text(shape));
+  EXPECT_EQ(run.status, 0) << run.error;
+  Solved s{test_support::problem_of(shape), plot::parse_report(run.report, "OUT"), nullptr};
+  s.state = plot::solved_state(s.problem, s.results);
+  return s;
+}
+
+// u = ln r between r = 1 and r = 2, each circle in n elements.
+Solved annulus_of(int n) {
+  test_support::Shape shape;
+  shape.boundaries = {test_support::circle(2.0, n, true), test_support::circle(1.0, n, false)};
+  char outer[32];
+  std::snprintf(outer, sizeof outer, "0 %.17g", std::log(2.0));
+  shape.codes.assign(n, outer);
+  shape.codes.insert(shape.codes.end(), n, "0 0.0");
+  return solved(shape);
+}
+
+// u = x in the unit square, each side in n elements.
+Solved square_of(int n) {
+  test_support::Polyline square;
+  for (int k = 0; k < n; ++k) square.push_back({double(k) / n, 0.0});
+  for (int k = 0; k < n; ++k) square.push_back({1.0, double(k) / n});
+  for (int k = 0; k < n; ++k) square.push_back({1.0 - double(k) / n, 1.0});
+  for (int k = 0; k <= n; ++k) square.push_back({0.0, 1.0 - double(k) / n});
+  test_support::Shape shape;
+  shape.boundaries = {square};
+  for (std::size_t k = 0; k + 1 < square.size(); ++k) {
+    char code[32];
+    std::snprintf(code, sizeof code, "0 %.17g", 0.5 * (square[k].x + square[k + 1].x));
+    shape.codes.push_back(code);
+  }
+  return solved(shape);
+}
+
+// The measurement behind drawing the potential up to the boundary: beside
+// an element's middle and beside its end, at 0.001 of its length, the sum
+// is as far from the exact ln r as it is in the middle of the annulus.
+TEST(Field, PotentialBesideTheBoundaryIsAsGoodAsFarFromIt) {
+  constexpr int n = 32;
+  const Solved s = annulus_of(n);
+  double far = 0.0;
+  for (const lib::Point& p : test_support::arc(1.5, 40, 0.05, 2.0 * pi))
+    far = std::max(far, std::fabs(s.u(p) - std::log(1.5)));
+  EXPECT_GT(far, 0.0);
+  for (const double R : {1.0, 2.0}) {
+    const double L = 2.0 * R * std::sin(pi / n), inward = R == 1.0 ? 1.0 : -1.0;
+    const double end = 2.0 * pi / n * 3.0, middle = end + pi / n;
+    const lib::Point beside_end =
+        (R + inward * 1.0E-3 * L) * lib::Point{std::cos(end), std::sin(end)};
+    const lib::Point beside_middle = (R * std::cos(pi / n) + inward * 1.0E-3 * L) *
+                                     lib::Point{std::cos(middle), std::sin(middle)};
+    for (const lib::Point p : {beside_end, beside_middle})
+      EXPECT_LT(std::fabs(s.u(p) - std::log(length(p))), 1.25 * far) << R;
+  }
+}
+
+// The measurement behind kGradientClearance: the gradient's relative error
+// at `share` of an element's length L from `on`, a point of the boundary,
+// inward, against the exact gradient there.
+template <typename Exact>
+double gradient_error(const Solved& s, lib::Point on, lib::Point inward, double L, double share,
+                      Exact exact) {
+  const lib::Point p = on + (share * L) * inward;
+  return length(s.gradient(p, 1.0E-3 * share * L) - exact(p)) / length(exact(p));
+}
+
+TEST(Field, GradientIsPoorOnlyWithinHalfAnElementOfTheBoundary) {
+  constexpr int n = 8;
+  const Solved square = square_of(n);
+  const auto uniform = [](lib::Point) { return lib::Point{1.0, 0.0}; };
+  const double L = 1.0 / n;
+  for (const lib::Point on : {lib::Point{0.5, 1.0}, lib::Point{0.5 + 0.5 * L, 1.0}}) {
+    EXPECT_LT(gradient_error(square, on, {0, -1}, L, plot::kGradientClearance, uniform), 0.05);
+    EXPECT_GT(gradient_error(square, on, {0, -1}, L, 0.4 * plot::kGradientClearance, uniform), 0.1);
+  }
+  const Solved annulus = annulus_of(32);
+  const auto radial = [](lib::Point p) { return (1.0 / dot(p, p)) * p; };
+  const double La = 2.0 * 2.0 * std::sin(pi / 32);
+  const lib::Point end{0.0, 2.0};  // a vertex of the outer circle
+  EXPECT_LT(gradient_error(annulus, end, {0, -1}, La, plot::kGradientClearance, radial), 0.05);
+  EXPECT_GT(gradient_error(annulus, end, {0, -1}, La, 1.0E-3, radial), 0.1);
 }
 
 // The capacity case at the default grid: one well-formed picture under
