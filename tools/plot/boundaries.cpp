@@ -129,12 +129,18 @@ void draw_boundaries(const Canvas& c) {
     c.svg.element("polyline", {{"class", "boundary"},
                                {"points", point_list(on_picture(c.view, piece.points))}});
     const Boundary& b = c.problem.boundaries[piece.boundary - 1];
-    for (int k = 0; k < b.count; ++k) {
-      const Element& e = c.problem.elements[b.first + k];
+    const std::vector<int> arrowed = arrow_elements(c, b);
+    std::vector<int> ticked = arrowed;  // dense nodes: a tick where an arrow is
+    if (!c.dense_nodes) {
+      ticked.clear();
+      for (int k = 0; k < b.count; ++k) ticked.push_back(b.first + k);
+    }
+    for (int J : ticked) {
+      const Element& e = c.problem.elements[J];
       const Point n = c.view.at(e.node);
       ticks += path_data({n, n + kTickLength * c.view.direction(e.normal())}, false) + " ";
     }
-    for (int J : arrow_elements(c, b)) arrows += travel_arrow(c, c.problem.elements[J]) + " ";
+    for (int J : arrowed) arrows += travel_arrow(c, c.problem.elements[J]) + " ";
   }
   c.svg.element("path", {{"class", "normal"}, {"d", ticks}});
   c.svg.element("path", {{"class", "travel"}, {"d", arrows}});

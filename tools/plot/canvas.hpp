@@ -42,7 +42,18 @@ struct Canvas {
   std::vector<double> levels;             // of the field's bands and lines: field_levels()
   std::optional<ColourScale> potentials;  // with a report
   std::optional<Gradients> gradients;     // with a report, unless every gradient is negligible
+  bool dense_nodes = false;               // nodes drawn as a line: dense_nodes()
+  bool point_marks = false;               // internal points drawn as dots: point_marks()
 };
+
+// Whether the nodes lie so close on the picture (the median element shorter
+// than a few pixels) that circles would merge: the boundary is then drawn
+// as a line coloured by code and potential, and its normal ticks thinned.
+bool dense_nodes(const Problem& problem, const View& view);
+
+// Whether the internal points become small dots: over a drawn field, when
+// they lie so close that circles would hide it.
+bool point_marks(const Problem& problem, const View& view, bool field_drawn);
 
 // The layers, in the order drawn: the potential field's bands, lines,
 // gradient arrows and labels, faint in the mirror images; dashed axes of symmetry, faint mirror

@@ -71,19 +71,29 @@ void codes_section(const Canvas& c, Legend& legend) {
     legend.svg().element("circle", a);
     legend.line(std::string(code_meaning(code)), "", kSymbolWidth);
   }
-  if (c.results) legend.line("ring: code; fill: potential", "note");
+  if (c.dense_nodes && c.results) {
+    legend.line("too dense for rings: a line, its", "note");
+    legend.line("edges the code, its middle the potential", "note");
+  } else if (c.dense_nodes) {
+    legend.line("too dense for circles: a line", "note");
+  } else if (c.results) {
+    legend.line("ring: code; fill: potential", "note");
+  }
 }
 
 void drawing_section(const Canvas& c, Legend& legend) {
   legend.heading("Drawing");
   legend.line("arrows: the direction of travel");
-  legend.line("ticks: the outward side of each node");
+  legend.line(c.dense_nodes ? "ticks: the outward side, at the arrows"
+                            : "ticks: the outward side of each node");
   legend.line("B2: where boundary 2 starts");
   if (c.problem.ISYMX != 0 || c.problem.ISYMY != 0) {
     legend.line("dashed grey: mirror images");
     legend.line("dash-dotted: axes of symmetry");
   }
   if (!c.problem.internal.empty() && !c.results) legend.line("small rings: internal points");
+  if (c.point_marks)
+    legend.line("dots: the " + std::to_string(c.problem.internal.size()) + " internal points");
   if (!c.examination.warnings.empty()) legend.line("red circles: warnings, listed below");
 }
 

@@ -72,8 +72,18 @@ std::string draw_picture(const Problem& problem, const geometry::Examination& ex
   if (potentials)
     gradients = field_arrows ? gradients_of_field(*field, problem, view, *potentials)
                              : gradients_of(problem, results, view, *potentials);
-  const Canvas c{svg,        view,     problem, examination, results, field, std::move(levels),
-                 potentials, gradients};
+  const bool marks = point_marks(problem, view, field_arrows);
+  const Canvas c{svg,
+                 view,
+                 problem,
+                 examination,
+                 results,
+                 field,
+                 std::move(levels),
+                 potentials,
+                 gradients,
+                 dense_nodes(problem, view),
+                 marks};
   draw_potential_field(c);
   draw_background(c);
   draw_boundaries(c);

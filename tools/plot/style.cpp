@@ -39,6 +39,10 @@ text { font-family: 'DejaVu Sans', Arial, Helvetica, sans-serif; font-size: )" +
 .mark { fill: none; stroke: #c0002a; stroke-width: 2px; }
 .warning { fill: #b0002a; }
 .frame { fill: none; stroke: #ddd; stroke-width: 1px; }
+.casing { fill: none; stroke-width: 7px; stroke-linejoin: round; }
+.core { fill: none; stroke-width: 3px; stroke-linejoin: round; }
+.coded { fill: none; stroke-width: 4px; stroke-linejoin: round; }
+.dot { fill: none; stroke: #000; stroke-opacity: 0.35; stroke-width: 1.3px; stroke-linecap: round; }
 )";
 }
 

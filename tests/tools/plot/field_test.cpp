@@ -234,6 +234,31 @@ TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   EXPECT_NE(svg.find("class=\"level\""), std::string::npos);
   EXPECT_NE(svg.find("class=\"veil\""), std::string::npos);
   EXPECT_EQ(svg.find("<rect class=\"band"), std::string::npos);
+  // 1600 nodes a few pixels apart: a line coloured by code and potential,
+  // not one circle per node.
+  std::size_t rings = 0;  // the legend's, one per code
+  for (std::size_t at = svg.find("class=\"ring\""); at != std::string::npos;
+       at = svg.find("class=\"ring\"", at + 1))
+    ++rings;
+  EXPECT_LE(rings, 5U);
+  EXPECT_NE(svg.find("class=\"casing\""), std::string::npos);
+  EXPECT_NE(svg.find("class=\"core\""), std::string::npos);
+  EXPECT_NE(svg.find("clip-path=\"url(#region)\""), std::string::npos);
+}
+
+// Circles while they stay apart; a line for the capacity case's nodes, dots
+// for its 5000 internal points over a field, circles without one.
+TEST(Field, DenseNodesAndPointsAreDrawnSoAsNotToHideTheField) {
+  const plot::Problem capacity = plot::problem_from_text(
+      bench::quarter_box_case(bench::kCapacityElements, bench::kCapacityInternalPoints),
+      "capacity.in");
+  const Example capacitor = example("capacitor");
+  const plot::View dense(capacity.bounds, {}), sparse(capacitor.problem.bounds, {});
+  EXPECT_TRUE(plot::dense_nodes(capacity, dense));
+  EXPECT_FALSE(plot::dense_nodes(capacitor.problem, sparse));
+  EXPECT_TRUE(plot::point_marks(capacity, dense, true));
+  EXPECT_FALSE(plot::point_marks(capacity, dense, false));
+  EXPECT_FALSE(plot::point_marks(capacitor.problem, sparse, true));
 }
 
 }  // namespace
