@@ -151,7 +151,7 @@ FieldGrid compute_field(const Problem& problem, const geometry::Chains& chains,
       if (grid.kind[k] != FieldPoint::OUTSIDE || !beside_the_sum(grid, i, j)) continue;
       const geometry::Nearest near = segments.nearest(grid.point(i, j), kCornerReach * grid.step);
       if (near.piece < 0) continue;
-      grid.kind[k] = FieldPoint::BOUNDARY;
+      grid.kind[k] = FieldPoint::BEYOND;
       grid.value[k] = boundary_potential(problem, results, near);
     }
   for (FieldPoint k : grid.kind) grid.has_medium = grid.has_medium || k == FieldPoint::MEDIUM;

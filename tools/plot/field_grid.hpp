@@ -30,8 +30,9 @@ enum class FieldPoint : char {
   OUTSIDE,   // not drawn
   REGION,    // in the region: POTENT's sum
   MEDIUM,    // inside a loop of interface elements: the sum divided by its EPS
-  BOUNDARY,  // on the boundary, or at the corner of a cell that the boundary
-             // crosses, outside: the boundary's own potential
+  BOUNDARY,  // on the boundary: its own potential
+  BEYOND,    // outside, at the corner of a cell that the boundary crosses: the
+             // boundary's potential carried over, for the picture to clip
 };
 
 struct FieldGrid {

@@ -14,16 +14,19 @@
 #include "tools/plot/plot_error.hpp"
 #include "tools/plot/problem.hpp"
 #include "tools/plot/report_reader.hpp"
+#include "tools/plot/vtk_export.hpp"
 
 namespace plot {
 namespace {
 
 constexpr const char* kProgram = "velda-plot";
 
-constexpr const char* kUsage = "INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field]";
+constexpr const char* kUsage =
+    "INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field] [--vtk FILE.vtm]";
 
 constexpr const char* kHelp =
     R"(Usage: velda-plot INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field]
+                  [--vtk FILE.vtm]
 
 Draws a VELDA problem, and its solution when a report is given, as one
 self-contained SVG picture.
@@ -40,6 +43,14 @@ self-contained SVG picture.
              @RANGE@
   --no-field no field: colour only the nodes and internal points, with
              gradient arrows at the internal points
+  --vtk FILE.vtm
+             with a report, also write the problem and its solution for
+             ParaView: the collection FILE.vtm of VTK XML files in the
+             folder FILE beside it: the boundary elements as line cells with
+             potential, normal derivative, code and group; the mirror
+             images as a block of their own; the internal points with
+             potential and gradient; the field grid as image data with
+             potential and gradient, the points outside the region blanked
   -h, --help this text
 
 The picture shows each boundary with arrows along its direction of travel
@@ -110,6 +121,10 @@ void draw(const Request& request, std::ostream& out, std::ostream& err) {
     err << kProgram << ": warning: " << textio::printable(w.text) << '\n';
   write_picture(request.picture, picture);
   out << kProgram << ": wrote " << textio::printable(request.picture) << '\n';
+  if (!request.vtk.empty()) {
+    write_vtk(request.vtk, problem, *results, field ? &*field : nullptr);
+    out << kProgram << ": wrote " << textio::printable(request.vtk) << '\n';
+  }
 }
 
 }  // namespace
@@ -125,6 +140,10 @@ std::variant<Request, HelpWanted, UsageError> parse_command_line(
     if (arg == "-o") {
       if (i + 1 == args.size()) return UsageError{"-o needs the name of the picture"};
       request.picture = args[++i];
+    } else if (arg == "--vtk") {
+      if (i + 1 == args.size() || std::filesystem::path(args[i + 1]).extension() != ".vtm")
+        return UsageError{"--vtk needs the name of a collection ending in .vtm"};
+      request.vtk = args[++i];
     } else if (arg == "--no-field") {
       request.field = false;
     } else if (arg == "--grid") {
@@ -146,6 +165,11 @@ std::variant<Request, HelpWanted, UsageError> parse_command_line(
     request.picture = std::filesystem::path(request.input).replace_extension(".svg").string();
   if (same_file(request.picture, request.input) || same_file(request.picture, request.report))
     return UsageError{"the picture '" + request.picture + "' would overwrite an input"};
+  if (!request.vtk.empty() && request.report.empty())
+    return UsageError{"--vtk needs the report of the run"};
+  if (same_file(request.vtk, request.input) || same_file(request.vtk, request.report) ||
+      same_file(request.vtk, request.picture))
+    return UsageError{"the collection '" + request.vtk + "' would overwrite another file"};
   return request;
 }
 

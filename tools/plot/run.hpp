@@ -1,5 +1,5 @@
 // One run of velda-plot: the command line in, the picture out.
-// velda-plot INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field];
+// velda-plot INPUT [REPORT] [-o PICTURE.svg] [--grid N] [--no-field] [--vtk FILE.vtm];
 // --help tells more.
 #pragma once
 
@@ -20,6 +20,7 @@ struct Request {
   std::string picture;  // the input's name with .svg unless -o gives one
   bool field = true;    // with a report: the potential over the region
   int grid = 0;         // points of the field along the longer side, see --help
+  std::string vtk;      // empty, or the VTK collection (.vtm) to write as well
 };
 struct HelpWanted {};
 struct UsageError {

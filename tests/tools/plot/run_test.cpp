@@ -40,7 +40,11 @@ TEST(CommandLine, WrongCommandLinesAreRefused) {
                                             {"a.in", "--grid", "1001"},
                                             {"a.in", "--grid", "-5"},
                                             {"a.svg"},
-                                            {"a.in", "r.out", "-o", "./r.out"}};
+                                            {"a.in", "r.out", "-o", "./r.out"},
+                                            {"a.in", "r.out", "--vtk"},
+                                            {"a.in", "r.out", "--vtk", "a.vtp"},
+                                            {"a.in", "--vtk", "a.vtm"},
+                                            {"a.in", "r.out", "--vtk", "a.vtm", "-o", "a.vtm"}};
   for (const auto& args : wrong)
     EXPECT_TRUE(std::holds_alternative<plot::UsageError>(plot::parse_command_line(args)))
         << (args.empty() ? "(none)" : args.back());
