@@ -62,6 +62,16 @@ std::pair<double, Point> middle_of(const std::vector<Point>& line) {
   return {total, line.front()};
 }
 
+// Whether the grid point nearest p holds a value of the region or a medium,
+// not one carried beyond the boundary, which the clip path hides.
+bool in_drawn_part(const FieldGrid& grid, Point p) {
+  const int i = static_cast<int>(std::lround((p.x - grid.origin.x) / grid.step));
+  const int j = static_cast<int>(std::lround((p.y - grid.origin.y) / grid.step));
+  if (i < 0 || j < 0 || i >= grid.nx || j >= grid.ny) return false;
+  const FieldPoint kind = grid.kind_at(i, j);
+  return kind == FieldPoint::REGION || kind == FieldPoint::MEDIUM;
+}
+
 // The value of every few levels at the middle of its longest line outside
 // the mirror images, kept apart from the labels placed before.
 void label_levels(const Canvas& c, const std::vector<double>& levels,
@@ -78,7 +88,8 @@ void label_levels(const Canvas& c, const std::vector<double>& levels,
     for (const auto& line : contours[k].lines) {
       std::vector<Point> screen;
       for (const Point& p : line)
-        if (!in_mirror_image(c.problem, p)) screen.push_back(c.view.at(p));
+        if (!in_mirror_image(c.problem, p) && in_drawn_part(*c.field, p))
+          screen.push_back(c.view.at(p));
       if (screen.size() < 2) continue;
       const auto [size, middle] = middle_of(screen);
       if (size > longest) longest = size, at = middle;
