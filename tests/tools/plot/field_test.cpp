@@ -165,6 +165,30 @@ Solved square_of(int n) {
   return solved(shape);
 }
 
+// u = x in a square: along the top and bottom sides the node values,
+// linear from node to node, are x itself, and so are the values the grid
+// takes on the boundary and beyond it there.
+TEST(Field, BoundaryPotentialRunsLinearlyFromNodeToNode) {
+  constexpr int n = 8;
+  const Solved square = square_of(n);
+  const geometry::Examination examination = geometry::examine(square.problem);
+  const plot::FieldGrid grid =
+      plot::compute_field(square.problem, examination.chains, square.results, 43);
+  int checked = 0;
+  for (int j = 0; j < grid.ny; ++j)
+    for (int i = 0; i < grid.nx; ++i) {
+      const lib::Point p = grid.point(i, j);
+      const plot::FieldPoint kind = grid.kind_at(i, j);
+      const bool on_a_side = std::min(p.y, 1.0 - p.y) < std::min(p.x, 1.0 - p.x);
+      if ((kind != plot::FieldPoint::BOUNDARY && kind != plot::FieldPoint::BEYOND) || !on_a_side ||
+          p.x < 0.5 / n || p.x > 1.0 - 0.5 / n)
+        continue;
+      EXPECT_NEAR(grid.at(i, j), p.x, 1.0E-12) << p.x << ", " << p.y;
+      ++checked;
+    }
+  EXPECT_GE(checked, 40);
+}
+
 // The measurement behind drawing the potential up to the boundary: beside
 // an element's middle and beside its end, at 0.001 of its length, the sum
 // is as far from the exact ln r as it is in the middle of the annulus.
