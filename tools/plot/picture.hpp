@@ -13,7 +13,6 @@
 #include "tools/plot/checks.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "tools/plot/report_reader.hpp"
 #include "tools/plot/svg_writer.hpp"
 
 namespace plot {

@@ -11,9 +11,15 @@
 #include <vector>
 
 #include "2D/images.hpp"
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
+#include "tools/plot/plot_error.hpp"
 
 namespace plot {
+
+using lib::Point;
+using report::InternalResult;
+using report::NodeResult;
+using report::Results;
 
 struct Element {
   Point start, end;
@@ -51,7 +57,7 @@ struct Piece {
 };
 
 struct Problem {
-  std::string title;              // the input's first line, without the blanks around it
+  std::string title;              // as the report shows it
   int ISYMX = 0;                  // weight of the image x -> -x, 0 for none
   int ISYMY = 0;                  // weight of the image y -> -y, 0 for none
   std::vector<Element> elements;  // element J is elements[J - 1]
@@ -72,7 +78,8 @@ Problem read_problem(const std::string& path);
 Problem problem_from_text(const std::string& text, const std::string& name);
 
 // Throws a PlotError unless the report lists the nodes and internal points
-// of this problem, at the same places to the printed precision.
+// of this problem, at the same places to the printed precision, with
+// gradients small enough to draw.
 void check_report_matches(const Problem& problem, const Results& results,
                           const std::string& input_name, const std::string& report_name);
 

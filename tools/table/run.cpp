@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
+#include "textio/printable.hpp"
 #include "tools/table/csv.hpp"
 #include "tools/table/rows.hpp"
-#include "textio/printable.hpp"
 
 namespace table {
 namespace {

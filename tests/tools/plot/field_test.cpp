@@ -8,10 +8,10 @@
 
 #include "2D/VELDA.hpp"
 #include "bench/capacity_case.hpp"
-#include "tools/plot/contours.hpp"
-#include "tools/plot/picture.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tools/plot/contours.hpp"
+#include "tools/plot/picture.hpp"
 
 namespace {
 
@@ -24,7 +24,7 @@ struct Example {
 Example example(const std::string& name) {
   const std::string dir = std::string(VELDA_SOURCE_DIR) + "/examples/";
   Example e{plot::read_problem(dir + name + ".in"),
-            plot::read_report(dir + "expected/" + name + ".out"),
+            report::read(dir + "expected/" + name + ".out").results,
             {}};
   e.examination = plot::examine(e.problem);
   return e;
@@ -110,7 +110,7 @@ TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Problem problem = plot::problem_from_text(
       bench::quarter_box_case(bench::kCapacityElements, 200), "capacity.in");
-  const plot::Results results = plot::parse_report(run.report, "capacity.out");
+  const plot::Results results = report::parse(run.report, "capacity.out").results;
   const plot::Examination examination = plot::examine(problem);
   const plot::FieldGrid grid =
       plot::compute_field(problem, examination.chains, results, plot::kDefaultGridPoints);
