@@ -118,24 +118,33 @@ Statement read_statement(Lines& lines, std::string_view layout, std::span<const 
     if (!line || !line->whole) break;
     found.push_back(*line);
   }
-  for (std::size_t k = 0; k < columns.size() && columns[k].record < found.size(); ++k) {
-    const Column& c = columns[k];
-    const std::string_view line = found[c.record].text;
-    const std::string_view text =
-        c.from < line.size() ? textio::trimmed(line.substr(c.from, c.to - c.from)) : "";
-    const auto value = value_of(text, kinds[k], c.to - c.from);
-    if (!value) {
-      Lines place = lines;
-      for (std::size_t r = 0; r < c.record; ++r) place.advance();
+  // Line by line, so that the first line that differs is the one named: a
+  // line without values is as the first sample writes it.
+  std::size_t k = 0;
+  Lines place = lines;
+  for (std::size_t r = 0; r < found.size(); ++r, place.advance()) {
+    const std::string_view line = found[r].text;
+    if ((k == columns.size() || columns[k].record != r) && line != shown(first[r])) {
       s.outcome = Statement::differs;
-      s.why = line_at(place, "holds \"" + textio::printable(text) + "\" where " +
-                                 (kinds[k] == Kind::real ? "a number" : "a whole number") +
-                                 " stands, in columns " + std::to_string(c.from + 1) + "-" +
-                                 std::to_string(c.to));
+      s.why = line_at(place, "should read \"" + textio::printable(shown(first[r])) + "\"");
       return s;
     }
-    s.values[k] = *value;
-    s.texts.emplace_back(text);
+    for (; k < columns.size() && columns[k].record == r; ++k) {
+      const Column& c = columns[k];
+      const std::string_view text =
+          c.from < line.size() ? textio::trimmed(line.substr(c.from, c.to - c.from)) : "";
+      const auto value = value_of(text, kinds[k], c.to - c.from);
+      if (!value) {
+        s.outcome = Statement::differs;
+        s.why = line_at(place, "holds \"" + textio::printable(text) + "\" where " +
+                                   (kinds[k] == Kind::real ? "a number" : "a whole number") +
+                                   " stands, in columns " + std::to_string(c.from + 1) + "-" +
+                                   std::to_string(c.to));
+        return s;
+      }
+      s.values[k] = *value;
+      s.texts.emplace_back(text);
+    }
   }
   const auto written = textio::format_records(layout, s.values);
   Lines next = lines;
