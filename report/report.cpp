@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "report/format.hpp"
 #include "report/read_file.hpp"
@@ -59,7 +60,11 @@ class Reader {
   // The same, or nothing, staying put, when the lines are not this statement's.
   std::optional<Statement> maybe(std::string_view layout, std::span<const Kind> kinds,
                                  const char* where) {
-    Statement s = read_statement(lines_, layout, kinds);
+    auto shape = shapes_.find({layout.data(), kinds.size()});
+    if (shape == shapes_.end())
+      shape =
+          shapes_.emplace(std::pair(layout.data(), kinds.size()), shape_of(layout, kinds)).first;
+    Statement s = read_statement(lines_, layout, kinds, shape->second);
     if (s.outcome == Statement::ended) throw Ended{where};
     if (s.outcome == Statement::read) return s;
     last_why_ = s.why;
@@ -69,6 +74,7 @@ class Reader {
   // A numbered record of a table: the one numbered `number`, of either shape.
   std::optional<Statement> numbered(std::string_view layout, std::span<const Kind> longer,
                                     std::span<const Kind> shorter, int number, const char* where) {
+    const Lines before = lines_;
     auto s = maybe(layout, longer, where);
     const std::string longer_why = last_why_;
     if (!s && !shorter.empty()) s = maybe(layout, shorter, where);
@@ -79,7 +85,12 @@ class Reader {
       row_why_ = row_why_.substr(row_why_.find(' ', std::string_view("line ").size()) + 1);
       row_line_ = lines_.number();
     }
-    if (s && integer(*s, 0) != number) return std::nullopt;
+    if (s && integer(*s, 0) != number) {
+      lines_ = before;
+      row_why_ = "is row " + std::to_string(integer(*s, 0)) + ", not " + std::to_string(number);
+      row_line_ = lines_.number();
+      return std::nullopt;
+    }
     return s;
   }
 
@@ -97,6 +108,8 @@ class Reader {
   std::string last_why_;
   std::string row_why_;  // why the line at row_line_ is not a row of the table
   std::size_t row_line_ = 0;
+  // Each layout's shape, by its text and number of values, found once.
+  std::map<std::pair<const char*, std::size_t>, Shape> shapes_;
 };
 
 // A count of the echo, as a run that goes on to its results has it.
@@ -120,7 +133,7 @@ void read_boundaries(Reader& reader, Report& report) {
   const Statement first = read_statement(ahead, kBoundariesEcho, std::span(kOneInteger));
   if (first.texts.empty()) reader.fail(first.why);
   const int boundaries = integer(first, 0);
-  if (boundaries < 1) reader.fail(first.why);
+  if (boundaries < 1) reader.fail("the echo's number of different boundaries is not a count");
   const std::vector<Kind> kinds(static_cast<std::size_t>(boundaries) + 1, I);
   report.boundaries = reader.need(kBoundariesEcho, kinds, "in the data echo").texts[0];
 }

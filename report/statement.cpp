@@ -29,13 +29,6 @@ std::vector<Value> samples(std::span<const Kind> kinds, bool second) {
   return values;
 }
 
-// Where a value stands: its line (the statement's record) and the columns
-// from the end of what precedes it to the end of its own text, counted in
-// the line, which lacks the record's control character.
-struct Column {
-  std::size_t record = 0, from = 0, to = 0;
-};
-
 // The values are where the two samples differ; each runs from its first
 // differing character to its last within one stretch of non-blanks.
 std::vector<Column> columns_of(const std::vector<std::string>& a,
@@ -103,11 +96,18 @@ std::string line_at(const Lines& lines, const std::string& why) {
 
 }  // namespace
 
-Statement read_statement(Lines& lines, std::string_view layout, std::span<const Kind> kinds) {
+Shape shape_of(std::string_view layout, std::span<const Kind> kinds) {
+  Shape shape{textio::format_records(layout, samples(kinds, false)), {}};
+  shape.columns = columns_of(shape.records, textio::format_records(layout, samples(kinds, true)));
+  return shape;
+}
+
+Statement read_statement(Lines& lines, std::string_view layout, std::span<const Kind> kinds,
+                         const Shape& shape) {
   Statement s;
   s.values = samples(kinds, false);
-  const auto first = textio::format_records(layout, s.values);
-  const auto columns = columns_of(first, textio::format_records(layout, samples(kinds, true)));
+  const std::vector<std::string>& first = shape.records;
+  const std::vector<Column>& columns = shape.columns;
   // The values from the lines there are, then the lines checked against
   // what those values give.
   Lines at = lines;

@@ -34,14 +34,33 @@ struct Statement {
   std::string why;                    // of one that differs: "line N ..."
 };
 
-// Reads the lines of one execution of `layout` with values of `kinds`. Every
+// Where a value stands: its line (the statement's record) and the columns
+// from the end of what precedes it to the end of its own text, counted in
+// the line, which lacks the record's control character.
+struct Column {
+  std::size_t record = 0, from = 0, to = 0;
+};
+
+// A layout written with sample values of `kinds`: its records, and the
+// columns of the values.
+struct Shape {
+  std::vector<std::string> records;
+  std::vector<Column> columns;
+};
+
+Shape shape_of(std::string_view layout, std::span<const Kind> kinds);
+
+// Reads the lines of one execution of `layout` with values of `kinds`, whose
+// shape is given. Every
 // record of the layout has a blank
 // control character, so that each is one line. `lines` moves past them
 // only when they are read.
-Statement read_statement(Lines& lines, std::string_view layout, std::span<const Kind> kinds);
+Statement read_statement(Lines& lines, std::string_view layout, std::span<const Kind> kinds,
+                         const Shape& shape);
 
-inline Statement read_statement(Lines& lines, std::string_view layout) {
-  return read_statement(lines, layout, {});
+inline Statement read_statement(Lines& lines, std::string_view layout,
+                                std::span<const Kind> kinds) {
+  return read_statement(lines, layout, kinds, shape_of(layout, kinds));
 }
 
 }  // namespace report

@@ -117,15 +117,19 @@ TEST(Report, ValuesThatAreNotNumbersOrCountsMakeTheReportUnreadable) {
       {{"FLUX   1 : 8.52207E+00", "FLUX   1 : 8.52207E+0 "},
        {"should read \"FLUX   1 : 8.52207E+00\"", ""}},
       {{"FLUX   1 : 8.52207E+00", "FLUX   1 :         NaN"}, {"where a number stands", ""}},
-      {{"FLUX   2", "FLUX   3"}, {"the node codes call for 2", ""}},
+      {{"FLUX   2 :-8.52207E+00\r\n", ""},
+       {"the currents of 1 groups, the node codes call for 2", ""}},
       {{"-1.99771E+00", "-1.99771E+0 "}, {"line 426 should read", ""}},
       {{"\r\nRESULTS\r\n", "\r\nRESULT\r\n"}, {"line 286 should read \"RESULTS\"", ""}},
+      {{"\r\n    3    -3.00000E+00", "\r\n    4    -3.00000E+00"},
+       {"line 22 should read", "is row 4, not 3"}},
   };
   for (const auto& change : changes) {
     SCOPED_TRACE(change[0].second);
     const std::string read = outcome(replaced(capacitor, change[0].first, change[0].second));
     EXPECT_EQ(read.rfind("unreadable: cannot read the report 'r.out': ", 0), 0u) << read;
     EXPECT_NE(read.find(change[1].first), std::string::npos) << read;
+    EXPECT_NE(read.find(change[1].second), std::string::npos) << read;
   }
 }
 
