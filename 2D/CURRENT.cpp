@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "2D/VELDA.hpp"
+#include "report/format.hpp"
 #include "textio/layout.hpp"
 #include "textio/units.hpp"
 
@@ -22,13 +23,12 @@ void CURRENT(Velda& v, textio::Units& u) {
     }
   }
   if (G == 0) return;
-  textio::write(u.report, R"((/, " CURRENTS", /))");
-  constexpr const char* kFlux = R"((" FLUX", I4, " :", E12.5))";
+  textio::write(u.report, report::kCurrentsHeading);
   for (int k = 1; k <= G; ++k) {
-    textio::write(u.report, kFlux, {k, v.POTI(k)});
-    textio::write(u.console, kFlux, {k, v.POTI(k)});
+    textio::write(u.report, report::kFlux, {k, v.POTI(k)});
+    textio::write(u.console, report::kFlux, {k, v.POTI(k)});
   }
-  textio::write(u.report, R"((" ", 79("*")))");
+  textio::write(u.report, report::kSeparator);
 }
 
 }  // namespace velda

@@ -11,6 +11,7 @@
 #include "2D/VELDA.hpp"
 #include "2D/boundary_checks.hpp"
 #include "2D/codes.hpp"
+#include "report/format.hpp"
 #include "textio/failure.hpp"
 #include "textio/free_form.hpp"
 #include "textio/layout.hpp"
@@ -65,19 +66,12 @@ void check_capacities(const Velda& v, textio::OutputChannel& console) {
 }
 
 void echo_counts(const Velda& v, textio::OutputChannel& report) {
-  textio::write(
-      report,
-      R"((/, /, 1X, "DATA", /, /, 2X, "NUMBER OF BOUNDARY ELEMENTS =", I4, /, 2X, "NUMBER OF INTERNAL POINTS WHERE THE FUNCTION IS CALCULATED =", I4))",
-      {v.NELEM, v.NINTP});
-  textio::write(report, R"((/, /, 2X, "X-SYMMETRY=", I2, 2X, "Y-SYMMETRY=", I2))",
-                {v.ISYMX, v.ISYMY});
+  textio::write(report, report::kCountsEcho, {v.NELEM, v.NINTP});
+  textio::write(report, report::kSymmetryEcho, {v.ISYMX, v.ISYMY});
   if (v.NBND > 0) {
     std::vector<textio::Value> values{v.NBND};
     for (int b = 1; b <= v.NBND; ++b) values.emplace_back(v.LASTND(b));
-    textio::write(
-        report,
-        R"((/, 2X, "NUMBER OF DIFFERENT BOUNDARIES =", I4, /, 2X, "LAST NODE OF EACH BOUNDARY =", 5(I4, ",")))",
-        values);
+    textio::write(report, report::kBoundariesEcho, values);
   }
 }
 
@@ -89,35 +83,32 @@ int point_count(const Velda& v) {
 }
 
 void read_points(Velda& v, textio::Units& u) {
-  textio::write(
-      u.report,
-      R"((/, /, 2X, "COORDINATES OF THE EXTREME POINTS OF THE BOUNDARY", " ELEMENTS", /, /, 1X, "POINT", 7X, "X", 15X, "Y"))");
+  textio::write(u.report, report::kPointsHeading);
   const int points = point_count(v);
   textio::FreeFormRead record(u.input);
   for (int P = 1; P <= points; ++P) record >> v.XP(P) >> v.YP(P);
   for (int P = 1; P <= points; ++P)
-    textio::write(u.report, R"((2X, I4, 2(2X, E14.5)))", {P, v.XP(P), v.YP(P)});
+    textio::write(u.report, report::kPointEcho, {P, v.XP(P), v.YP(P)});
 }
 
 // Node I's record: its code, then the values the code calls for, which may
 // stand on the lines after it. The code is read alone first, then its line
 // is read again with the values.
 void read_node(Velda& v, textio::Units& u, int I) {
-  constexpr const char* kEcho = R"((2X, I4, 8X, I2, 8X, E14.5, 8X, E14.5))";
   textio::FreeFormRead(u.input) >> v.KBC(I);
   u.input.backspace();
   const int code = v.KBC(I);
   if (code <= KBC_DERIVATIVE && code >= kLowestCode) {
     v.BCVAL(I) = 0.0;
     textio::FreeFormRead(u.input) >> v.KBC(I) >> v.POTB(I);
-    textio::write(u.report, kEcho, {I, v.KBC(I), v.POTB(I)});
+    textio::write(u.report, report::kNodeEcho, {I, v.KBC(I), v.POTB(I)});
   } else if (code == KBC_IMPEDANCE) {
     textio::FreeFormRead(u.input) >> v.KBC(I) >> v.POTB(I) >> v.BCVAL(I);
-    textio::write(u.report, kEcho, {I, v.KBC(I), v.POTB(I), v.BCVAL(I)});
+    textio::write(u.report, report::kNodeEcho, {I, v.KBC(I), v.POTB(I), v.BCVAL(I)});
   } else if (code == KBC_INTERFACE) {
     textio::FreeFormRead(u.input) >> v.KBC(I) >> v.BCIMP(I);
     v.POTB(I) = 0.0;
-    textio::write(u.report, kEcho, {I, v.KBC(I), v.POTB(I), v.BCIMP(I)});
+    textio::write(u.report, report::kNodeEcho, {I, v.KBC(I), v.POTB(I), v.BCIMP(I)});
   } else if (code < kLowestCode) {
     refuse({&u.report}, kAborted, R"((1X, "GROUP NUMBER ABOVE 5000 AT I=", I4, " KODE =", I11, /))",
            {I, code});
@@ -136,9 +127,9 @@ void read_internal_points(Velda& v, textio::InputChannel& in) {
 
 void INPUMPC(Velda& v, textio::Units& u) {
   // 1-2. The title, whose first character is its record's control character.
-  textio::write(u.report, R"((1X, 79("*")))");
+  textio::write(u.report, report::kSeparator);
   const std::string TITLE = textio::read_text(u.input, kTitleLength);
-  textio::write(u.report, "(A)", {TITLE});
+  textio::write(u.report, report::kTitle, {TITLE});
   // 3-7. The counts, checked against the capacities, and their echo.
   read_counts(v, u.input);
   check_capacities(v, u.console);
@@ -146,9 +137,7 @@ void INPUMPC(Velda& v, textio::Units& u) {
   // 8-10. The boundary points.
   read_points(v, u);
   // 11-12. The boundary conditions.
-  textio::write(
-      u.report,
-      R"((/, /, 2X, "BOUNDARY CONDITIONS", /, /, 2X, "NODE", 6X, "CODE", 7X, "PRESCRIBED VALUE", 5X, "INT.IMPEDANCE / EPS"))");
+  textio::write(u.report, report::kConditionsHeading);
   for (int I = 1; I <= v.NELEM; ++I) read_node(v, u, I);
   // 13. The internal points, not echoed.
   read_internal_points(v, u.input);

@@ -4,6 +4,7 @@
 
 #include "2D/GETFNAMES.hpp"
 #include "lib/DPVT.hpp"
+#include "report/format.hpp"
 #include "textio/failure.hpp"
 #include "textio/layout.hpp"
 #include "textio/run_end.hpp"
@@ -77,7 +78,7 @@ int run(Velda& v, std::span<const std::string> args, const Console& console,
     textio::write(u.console, R"((1X, "Now Solving"))");
     int IER = 0;
     step("DPVT", [&] { solve(v, IER); });
-    if (IER != 0) textio::write(u.report, R"((1X, "**** IER NON ZERO IN DPVT :", I4))", {IER});
+    if (IER != 0) textio::write(u.report, report::kPivotWarning, {IER});
     // 13. Potential and normal derivative at every node, the internal
     // points, the results and the currents.
     step("REORDER", [&] { REORDER(v); });

@@ -26,7 +26,7 @@
 #include "textio/files.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
 
 namespace {
 
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
       << bench::quarter_box_case(bench::kCapacityElements, bench::kCapacityInternalPoints);
   const std::unique_ptr<velda::Velda> v = solved_run(folder);
   const plot::Problem problem = plot::read_problem((folder / "capacity.in").string());
-  const plot::Results results = plot::read_report((folder / "capacity.out").string());
+  const plot::Results results = report::read((folder / "capacity.out").string()).results;
   const geometry::Examination examination = geometry::examine(problem);
 
   lib::testing::override_thread_count(1);

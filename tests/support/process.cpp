@@ -30,10 +30,10 @@ namespace {
   setrlimit(RLIMIT_FSIZE, &file_size);
   setrlimit(RLIMIT_AS, &memory);
   setrlimit(RLIMIT_CPU, &cpu);
-  std::vector<char*> argv{const_cast<char*>(VELDA_EXE)};
+  std::vector<char*> argv{const_cast<char*>(launch.program.c_str())};
   for (const std::string& arg : launch.args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
-  execv(VELDA_EXE, argv.data());
+  execv(launch.program.c_str(), argv.data());
   _exit(127);
 }
 

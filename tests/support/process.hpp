@@ -22,6 +22,7 @@ struct Launch {
   rlim_t file_size = kTestFileSize;    // bytes; writes beyond fail with EFBIG, as on a full disk
   rlim_t memory = RLIM_INFINITY;       // bytes of address space
   rlim_t cpu_seconds = RLIM_INFINITY;  // processor time; past it the run has hung, and is killed
+  std::string program = VELDA_EXE;     // or a tool built beside it
 };
 
 struct Outcome {

@@ -11,7 +11,7 @@
 #include "tools/plot/colour.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
 #include "tools/plot/svg_writer.hpp"
 #include "tools/plot/view.hpp"
 

@@ -8,7 +8,6 @@
 #include "geometry/checks.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "tools/plot/report_reader.hpp"
 
 namespace plot {
 

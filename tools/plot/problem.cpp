@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "2D/VELDA.hpp"
+#include "report/read_file.hpp"
 #include "textio/failure.hpp"
-#include "textio/fields.hpp"
 #include "textio/units.hpp"
 
 namespace plot {
@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kInputUnit = 5;
 constexpr int kEchoUnit = 6;
-constexpr std::size_t kTitleLength = 80;
 // The report prints six significant digits: a printed coordinate is within
 // half a unit of the sixth digit of the true one. Coordinates that differ by
 // more than this belong to a different problem.
@@ -125,14 +124,14 @@ Problem problem_from_text(const std::string& text, const std::string& name) {
     throw PlotError("cannot read the input file '" + name + "': " + failure.reason());
   }
   velda::GEOM(*v);
-  const std::string_view first_line = std::string_view(text).substr(0, text.find('\n'));
-  Problem p = convert(*v, std::string(textio::trimmed(first_line.substr(0, kTitleLength))));
+  // The title as the echo shows it, read as every reader of reports reads it.
+  Problem p = convert(*v, report::parse(echo.str(), name).title);
   p.state = v;
   return p;
 }
 
 Problem read_problem(const std::string& path) {
-  return problem_from_text(read_file(path, "input file"), path);
+  return problem_from_text(report::read_file(path, "input file"), path);
 }
 
 void check_report_matches(const Problem& problem, const Results& results,
@@ -143,6 +142,10 @@ void check_report_matches(const Problem& problem, const Results& results,
   for (const Element& e : problem.elements) nodes.push_back(e.node);
   check_places(results.nodes, nodes, "boundary node", mismatch);
   check_places(results.internal, problem.internal, "internal point", mismatch);
+  for (std::size_t i = 0; i < results.internal.size(); ++i)
+    if (!std::isfinite(length(results.internal[i].gradient)))
+      throw PlotError("the report '" + report_name + "': the gradient at internal point " +
+                      std::to_string(i + 1) + " is too large to draw");
 }
 
 }  // namespace plot

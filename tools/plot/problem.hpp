@@ -10,7 +10,8 @@
 
 #include "2D/images.hpp"
 #include "geometry/shape.hpp"
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
+#include "tools/plot/plot_error.hpp"
 
 namespace plot {
 
@@ -23,9 +24,13 @@ using geometry::Piece;
 using geometry::place;
 using geometry::short_number;
 using geometry::twice_signed_area;
+using lib::Point;
+using report::InternalResult;
+using report::NodeResult;
+using report::Results;
 
 struct Problem : geometry::Shape {
-  std::string title;  // the input's first line, without the blanks around it
+  std::string title;  // as the report shows it
   // The program's state as its input step and element geometry left it,
   // from which the solution is evaluated with the program's own sums.
   std::shared_ptr<const velda::Velda> state;
@@ -39,7 +44,8 @@ Problem read_problem(const std::string& path);
 Problem problem_from_text(const std::string& text, const std::string& name);
 
 // Throws a PlotError unless the report lists the nodes and internal points
-// of this problem, at the same places to the printed precision.
+// of this problem, at the same places to the printed precision, with
+// gradients small enough to draw.
 void check_report_matches(const Problem& problem, const Results& results,
                           const std::string& input_name, const std::string& report_name);
 

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "geometry/checks.hpp"
+#include "report/report.hpp"
+#include "report/report_error.hpp"
 #include "textio/files.hpp"
 #include "textio/printable.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/picture.hpp"
 #include "tools/plot/plot_error.hpp"
 #include "tools/plot/problem.hpp"
-#include "tools/plot/report_reader.hpp"
 #include "tools/plot/vtk_export.hpp"
 
 namespace plot {
@@ -97,13 +98,24 @@ void write_picture(const std::string& path, const std::string& svg) {
   if (!file->keep(why)) throw PlotError("cannot write the picture '" + path + "': " + why);
 }
 
+// The results of a report that is complete: the results of a run that did
+// not finish are not drawn.
+Results whole_results(const std::string& path) {
+  report::Report read = report::read(path);
+  if (read.status != report::Status::complete)
+    throw PlotError("the report '" + path + "' holds no whole results: " +
+                    (read.status == report::Status::refused ? "the input was refused: " : "") +
+                    read.note);
+  return std::move(read.results);
+}
+
 void draw(const Request& request, std::ostream& out, std::ostream& err) {
   // 1. The problem, read and shaped into elements as a run would.
   const Problem problem = read_problem(request.input);
   // 2. The results, when a report is given, checked to be this problem's.
   std::optional<Results> results;
   if (!request.report.empty()) {
-    results = read_report(request.report);
+    results = whole_results(request.report);
     check_report_matches(problem, *results, request.input, request.report);
   }
   // 3. The checks: orientation, crossings, internal points outside.
@@ -192,6 +204,8 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     draw(std::get<Request>(command), out, err);
     return kExitDrawn;
   } catch (const PlotError& e) {
+    err << kProgram << ": " << textio::printable(e.what()) << '\n';
+  } catch (const report::ReportError& e) {
     err << kProgram << ": " << textio::printable(e.what()) << '\n';
   } catch (const std::exception& e) {
     err << kProgram << ": the picture could not be drawn: " << textio::printable(e.what()) << '\n';

@@ -14,7 +14,7 @@
 
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
 
 namespace plot {
 

@@ -1,9 +1,12 @@
 #include "tools/table/csv.hpp"
 
+#include "textio/printable.hpp"
+
 namespace table {
 
-std::string csv_field(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+std::string csv_field(std::string_view raw) {
+  const std::string text = textio::printable(raw);  // no CR or LF is left
+  if (text.find_first_of(",\"") == std::string::npos) return text;
   std::string quoted = "\"";
   for (const char c : text) {
     if (c == '"') quoted += '"';

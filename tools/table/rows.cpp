@@ -1,21 +1,24 @@
 #include "tools/table/rows.hpp"
 
 #include <algorithm>
-#include <exception>
 #include <filesystem>
+#include <new>
+
+#include "report/read_file.hpp"
+#include "report/report_error.hpp"
 
 namespace table {
 namespace {
 
 using Row = std::vector<std::string>;
 
-std::string status_word(plot::RunStatus status) {
+std::string status_word(report::Status status) {
   switch (status) {
-    case plot::RunStatus::complete:
+    case report::Status::complete:
       return "complete";
-    case plot::RunStatus::refused:
+    case report::Status::refused:
       return "refused";
-    case plot::RunStatus::incomplete:
+    case report::Status::incomplete:
       break;
   }
   return "incomplete";
@@ -29,7 +32,7 @@ std::vector<Row> report_rows(const std::vector<Entry>& entries) {
   for (std::size_t k = 1; k <= groups; ++k) header.push_back("flux" + std::to_string(k));
   std::vector<Row> rows{header};
   for (const Entry& e : entries) {
-    const plot::Report r = e.report.value_or(plot::Report{});
+    const report::Report r = e.report.value_or(report::Report{});
     Row row{e.name, r.title, e.status, e.note, r.elements, r.internal_points, r.boundaries};
     row.insert(row.end(), r.fluxes.begin(), r.fluxes.end());
     row.resize(header.size());
@@ -42,10 +45,10 @@ std::vector<Row> report_rows(const std::vector<Entry>& entries) {
 // then the printed values (an interface node's derivative left empty).
 template <typename Result>
 std::vector<Row> value_rows(Row header, const std::vector<Entry>& entries,
-                            std::vector<Result> plot::Results::*table) {
+                            std::vector<Result> report::Results::*table) {
   std::vector<Row> rows{header};
   for (const Entry& e : entries) {
-    if (!e.report || e.report->status != plot::RunStatus::complete) continue;
+    if (!e.report || e.report->status != report::Status::complete) continue;
     const auto& results = e.report->results.*table;
     for (std::size_t i = 0; i < results.size(); ++i) {
       Row row{e.name, std::to_string(i + 1)};
@@ -62,13 +65,23 @@ std::vector<Row> value_rows(Row header, const std::vector<Entry>& entries,
 Entry read_entry(const std::string& name) {
   std::error_code ignored;
   try {
-    plot::Report report = plot::read_whole_report(name);
-    const std::string status = status_word(report.status);
-    const std::string note = report.note;
-    return {name, status, note, std::move(report)};
-  } catch (const std::exception& e) {  // a PlotError, or memory running out
+    return entry_of(name, report::read_file(name, "report"));
+  } catch (const report::ReportError& e) {
     return {name, std::filesystem::exists(name, ignored) ? "unreadable" : "missing", e.what(),
             std::nullopt};
+  } catch (const std::bad_alloc&) {
+    return {name, "unreadable", "there is not enough memory to read it", std::nullopt};
+  }
+}
+
+Entry entry_of(const std::string& name, std::string_view text) {
+  try {
+    report::Report read = report::parse(text, name);
+    const std::string status = status_word(read.status);
+    const std::string note = read.note;
+    return {name, status, note, std::move(read)};
+  } catch (const report::ReportError& e) {
+    return {name, "unreadable", e.what(), std::nullopt};
   }
 }
 
@@ -76,10 +89,10 @@ std::vector<Row> rows_of(Mode mode, const std::vector<Entry>& entries) {
   switch (mode) {
     case Mode::nodes:
       return value_rows({"report", "node", "x", "y", "s", "potential", "derivative"}, entries,
-                        &plot::Results::nodes);
+                        &report::Results::nodes);
     case Mode::internal:
       return value_rows({"report", "point", "x", "y", "potential", "gradient_x", "gradient_y"},
-                        entries, &plot::Results::internal);
+                        entries, &report::Results::internal);
     case Mode::reports:
       break;
   }

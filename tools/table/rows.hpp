@@ -4,9 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
 
 namespace table {
 
@@ -15,12 +16,15 @@ enum class Mode { reports, nodes, internal };
 // A report named on the command line, as far as it could be read.
 struct Entry {
   std::string name;
-  std::string status;                  // complete, refused, incomplete; missing or unreadable
-  std::string note;                    // why it is not complete, or the solver's warning
-  std::optional<plot::Report> report;  // absent when missing or unreadable
+  std::string status;                    // complete, refused, incomplete; missing or unreadable
+  std::string note;                      // why it is not complete, or the solver's warning
+  std::optional<report::Report> report;  // absent when missing or unreadable
 };
 
 Entry read_entry(const std::string& name);
+
+// The entry of the report text `text` named `name`.
+Entry entry_of(const std::string& name, std::string_view text);
 
 // The header and then the rows of the entries, in their order. Every row of
 // the reports mode has one flux column for each group of the report with the

@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
+#include "textio/printable.hpp"
 #include "tools/table/csv.hpp"
 #include "tools/table/rows.hpp"
-#include "textio/printable.hpp"
 
 namespace table {
 namespace {
@@ -29,8 +29,10 @@ standard output, every number exactly as the report prints it.
 The status of a report is complete; refused (the message says why) when the
 run stopped on input it refused; incomplete when the report stops before the
 end of its results; missing when there is no such file; unreadable when it is
-not a report. Each report that is not complete is named on standard error
-after the rows.
+not a report as VELDA writes it (the message names the line and says why).
+Each report that is not complete is named on standard error after the rows.
+The table is UTF-8: bytes that are not, and control characters, are written
+as \xNN.
 
 Exit status: 0 every report complete; 1 not every report complete;
 2 a wrong command line.

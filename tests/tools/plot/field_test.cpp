@@ -31,7 +31,7 @@ struct Example {
 Example example(const std::string& name) {
   const std::string dir = std::string(VELDA_SOURCE_DIR) + "/examples/";
   Example e{plot::read_problem(dir + name + ".in"),
-            plot::read_report(dir + "expected/" + name + ".out"),
+            report::read(dir + "expected/" + name + ".out").results,
             {}};
   e.examination = geometry::examine(e.problem);
   return e;
@@ -132,7 +132,7 @@ struct Solved {
 Solved solved(const test_support::Shape& shape) {
   const auto run = test_support::run_in_memory(test_support::input_text(shape));
   EXPECT_EQ(run.status, 0) << run.error;
-  Solved s{test_support::problem_of(shape), plot::parse_report(run.report, "OUT"), nullptr};
+  Solved s{test_support::problem_of(shape), report::parse(run.report, "OUT").results, nullptr};
   s.state = plot::solved_state(s.problem, s.results);
   return s;
 }
@@ -246,7 +246,7 @@ TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Problem problem = plot::problem_from_text(
       bench::quarter_box_case(bench::kCapacityElements, 200), "capacity.in");
-  const plot::Results results = plot::parse_report(run.report, "capacity.out");
+  const plot::Results results = report::parse(run.report, "capacity.out").results;
   const geometry::Examination examination = geometry::examine(problem);
   const plot::FieldGrid grid =
       plot::compute_field(problem, examination.chains, results, plot::kDefaultGridPoints);

@@ -58,7 +58,7 @@ TEST(Picture, ResultsColourNodesAndPointsByPotential) {
   const test_support::Shape shape = test_support::annulus();
   const auto run = test_support::run_in_memory(test_support::input_text(shape));
   ASSERT_EQ(run.status, 0) << run.error;
-  const plot::Results results = plot::parse_report(run.report, "OUT");
+  const plot::Results results = report::parse(run.report, "OUT").results;
   const std::string svg = picture_of(shape, &results);
   EXPECT_EQ(xml_fault(svg), "");
   EXPECT_EQ(occurrences(svg, "<polyline "), 2);
@@ -85,8 +85,8 @@ TEST(Picture, WarningsAreListedAndMarked) {
 // controls.
 TEST(Picture, MarkupAndStrayBytesInTheTitleAreMadeSafe) {
   const std::pair<std::string, std::string> titles[] = {
-      {"<A & \"B\"> \xE9t\xC3\xA9", "&lt;A &amp; &quot;B&quot;&gt; ?t\xC3\xA9"},
-      {"a\xC0\xAF|\xED\xA0\x80|\xEF\xBF\xBE\xEF\xBF\xBF|\xF4\x90\x80\x80|\x01\x1B\r|"
+      {" <A & \"B\"> \xE9t\xC3\xA9", "&lt;A &amp; &quot;B&quot;&gt; ?t\xC3\xA9"},
+      {" a\xC0\xAF|\xED\xA0\x80|\xEF\xBF\xBE\xEF\xBF\xBF|\xF4\x90\x80\x80|\x01\x1B\r|"
        "\xF0\x9F\x98\x80",
        "a??|???|??|????|???|\xF0\x9F\x98\x80"},
   };

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/run_program.hpp"
 
@@ -90,13 +91,21 @@ TEST_F(Run, UnreadableOrRefusedFilesEndTheRunWithAMessage) {
       {"big.in", "TITLE\n0 0 1700 0 1 1701\n"},
       {"code.in", "TITLE\n0 0 4 0 1 5\n0 0 1 0 1 1 0 1 0 0\n0 0.0\n7 1.0\n"}};
   for (const auto& [name, text] : inputs) folder_.write(name, text);
+  // A report cut inside its last number, the total of the currents.
+  const std::string report =
+      test_support::run_in_memory(test_support::input_text(test_support::annulus())).report;
+  folder_.write("cut.out", report.substr(0, report.rfind('E') + 3));
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{at("none.in")}, "cannot open the input file"},
       {{at("")}, "cannot open the input file '" + at("") + "': this is a folder, not a file"},
       {{at("bad.in")}, "cannot read the input file '" + at("bad.in") + "': \"x\" in line 3"},
       {{at("ring.in"), at("none.out")}, "cannot open the report '" + at("none.out") + "'"},
       {{at("ring.in"), at("ring.in"), "-o", at("x.svg")},
-       "the report '" + at("ring.in") + "' holds no table of boundary nodes"},
+       "'" + at("ring.in") + "' is not a report: it does not begin with a line of 79 asterisks"},
+      {{at("ring.in"), at("cut.out")},
+       "the report '" + at("cut.out") +
+           "' holds no whole results: the report stops in its "
+           "currents (its last line has no line end)"},
       {{at("long.in")}, "element 1 of boundary 1 has coordinates too large to draw"},
       {{at("wide.in")}, "the problem's coordinates span too small or too large a range to draw"},
       {{at("ring.in"), "-o", at("no/x.svg")}, "cannot create the picture"},
@@ -115,6 +124,27 @@ TEST_F(Run, UnreadableOrRefusedFilesEndTheRunWithAMessage) {
     EXPECT_EQ(o.status, plot::kExitRefused) << message;
     EXPECT_EQ(o.error.rfind("velda-plot: " + message, 0), 0u) << o.error;
     EXPECT_EQ(o.out, "");
+  }
+}
+
+// The whole report of the square belongs to the square's input and to no
+// other.
+TEST(RunReport, ReportIsMatchedToItsInputAlone) {
+  const std::string input = test_support::source_file("examples/square.in");
+  plot::Results r = report::parse(test_support::run_in_memory(input).report, "OUT").results;
+  const plot::Problem square = plot::problem_from_text(input, "square.in");
+  EXPECT_NO_THROW(plot::check_report_matches(square, r, "square.in", "OUT"));
+  EXPECT_THROW(plot::check_report_matches(test_support::problem_of(test_support::annulus()), r,
+                                          "a.in", "OUT"),
+               plot::PlotError);
+  r.nodes[2].at.y = 1.0001;
+  try {
+    plot::check_report_matches(square, r, "square.in", "OUT");
+    ADD_FAILURE() << "a moved node was accepted";
+  } catch (const plot::PlotError& e) {
+    EXPECT_STREQ(e.what(),
+                 "the report 'OUT' does not belong to the input file 'square.in': boundary node 3 "
+                 "is at (0.5, 1.0001) in the report, at (0.5, 1) in the input");
   }
 }
 

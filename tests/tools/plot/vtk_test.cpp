@@ -17,7 +17,7 @@
 #include "geometry/checks.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
 #include "tools/plot/run.hpp"
 
 namespace {
@@ -62,7 +62,7 @@ struct Exported {
 Exported exported(const std::string& name, const fs::path& folder) {
   const std::string dir = std::string(VELDA_SOURCE_DIR) + "/examples/";
   Exported e{plot::read_problem(dir + name + ".in"),
-             plot::read_report(dir + "expected/" + name + ".out"),
+             report::read(dir + "expected/" + name + ".out").results,
              {},
              {}};
   e.field = plot::compute_field(e.problem, geometry::examine(e.problem).chains, e.results,

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "tools/table/run.hpp"
 #include "tests/support/memory_run.hpp"
+#include "tests/support/process.hpp"
 #include "tests/support/run_program.hpp"
 #include "textio/fields.hpp"
+#include "textio/printable.hpp"
+#include "tools/table/run.hpp"
 
 namespace {
 
@@ -167,6 +169,44 @@ TEST(VeldaTable, TitleWithCommasAndQuotesIsQuoted) {
   const Table t = velda_table({(folder.path() / "q.out").string()});
   ASSERT_EQ(t.records.size(), 2u);
   EXPECT_EQ(t.records[1][1], R"(SAY "HI", THEN "BYE")");
+}
+
+// Titles' bytes that are not UTF-8 and control characters are shown as the
+// program's messages show them, so the table is UTF-8 with no control
+// character but its line ends.
+TEST(VeldaTable, CsvIsUtf8WithStrayBytesAndControlsEscaped) {
+  std::string input = test_support::source_file("examples/square.in");
+  input.replace(0, input.find('\n'), " A\xFF\x1B[31m,\xC3\xA9\x01");
+  test_support::Folder folder;
+  folder.write("t.out", test_support::run_in_memory(input).report);
+  const Table t = velda_table({(folder.path() / "t.out").string()});
+  ASSERT_EQ(t.records.size(), 2u);
+  EXPECT_EQ(t.records[1][1], "A\\xFF\\x1B[31m,\xC3\xA9\\x01");
+  std::string text = t.out;
+  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
+  EXPECT_EQ(textio::printable(text), text);
+}
+
+// A file of 48 MiB of empty lines after a line of asterisks is read in a
+// few times its bytes, not 16 bytes a line (address space is what a
+// sanitized build reserves in bulk, so it is not limited there).
+TEST(VeldaTable, FileOfEmptyLinesIsReadInMemoryOfItsBytes) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address space of a sanitized build cannot be limited";
+#endif
+  constexpr std::size_t kEmptyLines = std::size_t{48} << 20;
+  constexpr rlim_t kMemory = rlim_t{320} << 20;
+  test_support::Folder folder;
+  folder.write("lines.out", std::string(79, '*') + "\r\n" + std::string(kEmptyLines, '\n'));
+  test_support::Launch launch;
+  launch.program = std::filesystem::path(VELDA_EXE).replace_filename("velda-table").string();
+  launch.args = {"lines.out"};
+  launch.memory = kMemory;
+  const test_support::Outcome o = test_support::run(folder.path(), launch);
+  EXPECT_EQ(o.status, table::kExitNotAllComplete);
+  EXPECT_NE(o.error.find("lines.out: unreadable: cannot read the report 'lines.out': line 5 "),
+            std::string::npos)
+      << o.error;
 }
 
 TEST(VeldaTable, WrongCommandLinesAreRefused) {
