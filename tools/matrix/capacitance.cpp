@@ -76,7 +76,8 @@ std::optional<double> reciprocity(const std::vector<double>& C, int n) {
 
 }  // namespace
 
-Capacitance capacitance(textio::FileSystem& files, const std::string& name) {
+Capacitance capacitance(textio::FileSystem& files, const std::string& name,
+                        std::ostream* progress) {
   const textio::Routine routine("main");
   Problem p = read_problem(files, name);
   velda::Velda& v = *p.state;
@@ -96,7 +97,10 @@ Capacitance capacitance(textio::FileSystem& files, const std::string& name) {
     for (int J = 1; J <= v.NELEM; ++J)
       if (v.KBC(J) == 0 || v.KBC(J) == velda::KBC_IMPEDANCE) g.side[J - 1] = sides;
   std::vector<double> B(static_cast<std::size_t>(MAXEL) * sides, 0.0);
+  if (progress) *progress << "velda-matrix: assembling " << v.NELEM << " equations" << std::endl;
   step("GHMAMPC", [&] { velda::GHMAMPC(v, {g.side.data(), B.data()}); });
+  if (progress)
+    *progress << "velda-matrix: solving them for " << sides << " right-hand sides" << std::endl;
   step("DPVT", [&] { c.IER = solve(v, B, sides); });
   step("fluxes", [&] {
     std::vector<double> F = fluxes(v, g.side, B, sides);

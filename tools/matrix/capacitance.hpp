@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,9 @@ struct Capacitance {
 // over the groups and the reference together, whose rows and columns sum to
 // zero, and K's rows and columns of the groups are given. Throws
 // textio::Failure as velda fails (input, arithmetic, a singular system) and
-// Refusal when no matrix can be formed.
-Capacitance capacitance(textio::FileSystem& files, const std::string& name);
+// Refusal when no matrix can be formed. Progress, when wanted, goes to
+// `progress` before each costly step.
+Capacitance capacitance(textio::FileSystem& files, const std::string& name,
+                        std::ostream* progress = nullptr);
 
 }  // namespace matrix

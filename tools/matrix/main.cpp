@@ -1,5 +1,7 @@
 // velda-matrix: the capacitance matrix of a VELDA input's currents groups.
 // Usage: velda-matrix INPUT [--csv]; --help tells more.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,5 +12,6 @@
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   textio::DiskFiles disk;
-  return matrix::run(args, std::cout, std::cerr, disk);
+  // The steps' progress only for a user watching: standard error a terminal.
+  return matrix::run(args, std::cout, std::cerr, disk, isatty(STDERR_FILENO) == 1);
 }

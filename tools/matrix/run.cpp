@@ -83,7 +83,7 @@ void write_notes(std::ostream& err, const Capacitance& c) {
 }  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-        textio::FileSystem& files) {
+        textio::FileSystem& files, bool progress) {
   if (args.size() == 1 && args[0] == "--help") {
     out << kHelp;
     return kExitWritten;
@@ -94,7 +94,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     return kExitUsage;
   }
   try {
-    const Capacitance c = capacitance(files, request->input);
+    const Capacitance c = capacitance(files, request->input, progress ? &err : nullptr);
     write_notes(err, c);
     request->csv ? write_csv(out, c) : write_table(out, c);
   } catch (const Refusal& refusal) {

@@ -16,8 +16,9 @@ inline constexpr int kExitUsage = 2;
 
 // The arguments after the program's name. The matrix goes to `out`; notes,
 // warnings, refusals and failure reports to `err`. The input is read from
-// `files`.
+// `files`. With `progress` set, a line before each costly step goes to `err`
+// as well, for a user watching a terminal.
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-        textio::FileSystem& files);
+        textio::FileSystem& files, bool progress = false);
 
 }  // namespace matrix

@@ -172,6 +172,12 @@ TEST(VeldaMatrix, OpenRegionMatrixHasZeroRowSumsInAnyLengthUnit) {
   add_circle(scaled, -10 * kHalfDistance, 0, 10 * kRadius, 32, true, "-1 1.0");
   add_circle(scaled, 10 * kHalfDistance, 0, 10 * kRadius, 32, true, "-2 -1.0");
   EXPECT_NEAR(matrix_of(test_support::input_text(scaled))(0, 1), m(0, 1), 1.0E-9 * m(0, 0));
+  Shape grounded;  // the second wire the reference: its charge counts in the sum
+  add_circle(grounded, -kHalfDistance, 0, kRadius, 32, true, "-1 1.0");
+  add_circle(grounded, kHalfDistance, 0, kRadius, 32, true, "0 0.0");
+  const matrix::Capacitance to_ground = matrix_of(test_support::input_text(grounded));
+  ASSERT_EQ(to_ground.groups, std::vector<int>{1});
+  EXPECT_NEAR(to_ground(0, 0), m(0, 0), 1.0E-9 * m(0, 0));
 }
 
 TEST(VeldaMatrix, ThreeConductorsAreSymmetricToTheResidualThatShrinksWithTheElements) {
@@ -313,7 +319,12 @@ TEST(VeldaMatrix, CsvHoldsTheMaxwellMatrixExactly) {
   }
 }
 
-TEST(VeldaMatrix, CommandLineMistakesAreToldWithTheUsage) {
+TEST(VeldaMatrix, CommandLineMistakesAreToldWithTheUsageAndHelpIsGiven) {
+  std::ostringstream help, none;
+  textio::MemoryFiles no_files;
+  EXPECT_EQ(matrix::run(std::vector<std::string>{"--help"}, help, none, no_files),
+            matrix::kExitWritten);
+  EXPECT_EQ(help.str().rfind("Usage: velda-matrix INPUT [--csv]\n", 0), 0u);
   for (const auto& args : std::vector<std::vector<std::string>>{{}, {"--tsv"}, {"a.in", "b.in"}}) {
     std::ostringstream out, err;
     textio::MemoryFiles files;
