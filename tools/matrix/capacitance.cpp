@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "2D/codes.hpp"
 #include "2D/driver.hpp"
 #include "2D/unit_right_hand_sides.hpp"
 #include "lib/DPVT.hpp"
@@ -74,6 +73,15 @@ std::optional<double> reciprocity(const std::vector<double>& C, int n) {
   return largest_difference / largest_diagonal;
 }
 
+// In an open region the reference is one more conductor, whose charge counts
+// in the sum: its nodes become one more side. Returns the number of sides.
+int with_reference_side(const velda::Velda& v, Groups& g) {
+  const int side = static_cast<int>(g.numbers.size()) + 1;
+  for (int J = 1; J <= v.NELEM; ++J)
+    if (in_reference(v.KBC(J))) g.side[J - 1] = side;
+  return side;
+}
+
 }  // namespace
 
 Capacitance capacitance(textio::FileSystem& files, const std::string& name,
@@ -90,12 +98,7 @@ Capacitance capacitance(textio::FileSystem& files, const std::string& name,
   c.reference = g.reference;
   c.open = open_to_infinity(v);
   const int n = static_cast<int>(g.numbers.size());
-  // In an open region the reference is one more conductor, whose charge
-  // counts in the sum.
-  const int sides = c.open && g.reference ? n + 1 : n;
-  if (sides > n)
-    for (int J = 1; J <= v.NELEM; ++J)
-      if (v.KBC(J) == 0 || v.KBC(J) == velda::KBC_IMPEDANCE) g.side[J - 1] = sides;
+  const int sides = c.open && g.reference ? with_reference_side(v, g) : n;
   std::vector<double> B(static_cast<std::size_t>(MAXEL) * sides, 0.0);
   if (progress) *progress << "velda-matrix: assembling " << v.NELEM << " equations" << std::endl;
   step("GHMAMPC", [&] { velda::GHMAMPC(v, {g.side.data(), B.data()}); });

@@ -8,6 +8,8 @@
 
 namespace matrix {
 
+bool in_reference(int code) { return code == 0 || code == velda::KBC_IMPEDANCE; }
+
 Groups find_groups(const velda::Velda& v) {
   Groups g;
   int largest = 0;
@@ -15,7 +17,7 @@ Groups find_groups(const velda::Velda& v) {
   for (int J = 1; J <= v.NELEM; ++J) {
     const int code = v.KBC(J);
     if (code < 0) used[-code] = true, largest = std::max(largest, -code);
-    if (code == 0 || code == velda::KBC_IMPEDANCE) g.reference = true;
+    if (in_reference(code)) g.reference = true;
   }
   std::vector<int> row(largest + 1, 0);
   for (int k = 1; k <= largest; ++k) {
