@@ -30,9 +30,13 @@ struct Capacitance {
   double operator()(int i, int j) const { return C[i * groups.size() + j]; }
 };
 
-// The matrix of the input file `name`. In a region open to infinity the
-// potentials are taken relative to one another and the charges of all
-// conductors, the reference's included, sum to zero: C becomes
+// The matrix of the input file `name`. The boundary equation leaves out the
+// circle at infinity: far away it takes the potential as -(F / 2 pi) ln r
+// with no constant term, F the total flux, so that with a net charge the
+// zero of potential sits at r = 1 and the matrix would depend on the unit of
+// length. In a region open to infinity the potentials are therefore taken
+// relative to one another and the charges of all conductors, the
+// reference's included, sum to zero: C becomes
 //   K = C - (C 1)(1' C) / (1' C 1)
 // over the groups and the reference together, whose rows and columns sum to
 // zero, and K's rows and columns of the groups are given. Throws
