@@ -104,6 +104,11 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
   } catch (const textio::Failure& failure) {
     err << failure.report();
     return kExitNoMatrix;
+  } catch (...) {
+    // Outside the steps, memory running out or a fault of the tool: a
+    // failure report too, never an abort.
+    err << textio::internal_error().report();
+    return kExitNoMatrix;
   }
   out.flush();
   if (!out) {
