@@ -9,7 +9,9 @@
 //   code 1     q known            AMAT = -Hs          c = -Gs
 //   code 2     u = V - Z q        AMAT = Z Hs + Gs    c = Hs   (POTB = V)
 //   code 3     q has no term      AMAT = -Hs          c = 0
-// and DPOTB(I) <- POTB(J) c + DPOTB(I), J in increasing order.
+// and DPOTB(I) <- POTB(J) c + DPOTB(I), J in increasing order. Unit
+// right-hand sides, when asked for, take B(I, r) <- c + B(I, r) for the nodes
+// J of side r in the same order: DPOTB for POTB 1 on side r, 0 elsewhere.
 #include <algorithm>
 
 #include "2D/INFL2D.hpp"

@@ -296,6 +296,34 @@ TEST(VeldaMatrix, WarningsAndFailuresAsVeldaGivesThem) {
       << refused.err;
 }
 
+// The table's two blocks read back: the Maxwell matrix C to its printed
+// digits, then the mutual form, -C off the diagonal and the row sums on it;
+// with the copies of a symmetric image named.
+TEST(VeldaMatrix, TableGivesTheMaxwellMatrixThenTheMutualForm) {
+  for (const char* name : {"capacitor", "quarter"}) {
+    SCOPED_TRACE(name);
+    const Tool t = velda_matrix(example(name));
+    ASSERT_EQ(t.status, matrix::kExitWritten) << t.err;
+    const matrix::Capacitance m = matrix_of(example(name));
+    std::istringstream text(t.out);
+    std::vector<std::vector<double>> rows;  // the lines "  group k  value value"
+    for (std::string line; std::getline(text, line);) {
+      std::istringstream fields(line);
+      int group = 0;
+      double a = 0, b = 0;
+      if (line.rfind("      ", 0) == 0 && fields >> group >> a >> b) rows.push_back({a, b});
+    }
+    ASSERT_EQ(rows.size(), 4u);
+    for (int i = 0; i < 2; ++i)
+      for (int j = 0; j < 2; ++j) {
+        const double mutual = i == j ? m(i, 0) + m(i, 1) : -m(i, j);
+        EXPECT_NEAR(rows[i][j], m(i, j), 1.0E-5 * std::abs(m(i, j)));
+        EXPECT_NEAR(rows[2 + i][j], mutual, 1.0E-5 * std::abs(m(i, j)));
+      }
+    EXPECT_EQ(t.out.find("described part's times 4") != std::string::npos, m.copies == 4);
+  }
+}
+
 // The CSV read back field by field: the header of group numbers, then each
 // row's number and its values, which read back to the matrix's own.
 TEST(VeldaMatrix, CsvHoldsTheMaxwellMatrixExactly) {
