@@ -1,0 +1,24 @@
+// One level solved by a whole run of the program, in memory: its own steps
+// on a state of its own, on all the machine's threads.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace converge {
+
+struct Solution {
+  std::string report;  // the report file's bytes, as the program writes them
+  int elements = 0;
+  bool small_pivot = false;       // the report notes a pivot below the tolerance
+  std::vector<double> flux;       // of currents groups 1, 2, ...
+  std::vector<double> potential;  // at internal points 1, 2, ...
+  std::vector<double> gradient_x;
+  std::vector<double> gradient_y;
+};
+
+// The run on `input`, or Refused with what the program said when the run
+// does not end with its plain stop; `name` names the level in that message.
+Solution solve_level(const std::string& input, const std::string& name);
+
+}  // namespace converge
