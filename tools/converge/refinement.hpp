@@ -14,10 +14,11 @@ inline constexpr double kStraightness = 1.0E-9;
 // Every element cut into `parts` equal elements with its record.
 PolygonInput split(const PolygonInput& input, int parts);
 
-// Each boundary's elements 1-2, 3-4, ... joined into one where both carry
-// the same record and the point between them lies on the straight line from
-// the one's start to the other's end, so the polygon stays the same; the
-// others are kept as they are.
+// Along each boundary from its start, an element joined with the next into
+// one where both carry the same record and the point between them lies on
+// the straight line from the one's start to the other's end, so that the
+// polygon stays the same; an element that cannot be joined is kept, and the
+// pairing goes on from the next.
 PolygonInput merge_pairs(const PolygonInput& input);
 
 }  // namespace converge
