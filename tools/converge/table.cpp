@@ -49,28 +49,31 @@ void write_wrapped(std::ostream& out, const std::string& text) {
   if (!line.empty()) out << line << '\n';
 }
 
+// A line without the blanks that pad its last column.
+void write_line(std::ostream& out, const std::string& line) {
+  out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+}
+
 void write_levels(std::ostream& out, const Study& study) {
   out << "level  elements  mesh size\n";
   for (std::size_t k = 0; k < study.levels.size(); ++k) {
     const LevelFacts& level = study.levels[k];
-    out << right(std::to_string(k + 1), 5) << right(std::to_string(level.elements), 9) << ' '
-        << padded(formatted("%.6g", level.h), 12);
-    if (study.own == static_cast<int>(k)) out << " the input as given";
-    if (level.small_pivot) out << " (the solver noted a pivot below its tolerance)";
-    out << '\n';
+    std::string line = right(std::to_string(k + 1), 5) + right(std::to_string(level.elements), 9) +
+                       ' ' + padded(formatted("%.6g", level.h), 12);
+    if (study.own == static_cast<int>(k)) line += " the input as given";
+    if (level.small_pivot) line += " (the solver noted a pivot below its tolerance)";
+    write_line(out, line);
   }
 }
 
 void write_quantity(std::ostream& out, const Quantity& q, bool own) {
-  out << padded(q.kind + ' ' + std::to_string(q.number), kNameWidth);
-  for (const double value : q.values) out << right(formatted("%.9e", value), kValueWidth - 1);
-  out << right(shown(q.estimate.order, "%.2f"), kOrderWidth)
-      << right(shown(q.estimate.extrapolated, "%.9e"), kValueWidth - 1)
-      << right(shown(q.estimate.error, "%.2e"), kErrorWidth);
-  if (own) out << right(shown(q.own_error, "%.2e"), kErrorWidth);
-  const std::string why = flag(q.estimate.verdict);
-  if (!why.empty()) out << ' ' << why;
-  out << '\n';
+  std::string line = padded(q.kind + ' ' + std::to_string(q.number), kNameWidth);
+  for (const double value : q.values) line += right(formatted("%.9e", value), kValueWidth - 1);
+  line += right(shown(q.estimate.order, "%.2f"), kOrderWidth) +
+          right(shown(q.estimate.extrapolated, "%.9e"), kValueWidth - 1) +
+          right(shown(q.estimate.error, "%.2e"), kErrorWidth);
+  if (own) line += right(shown(q.own_error, "%.2e"), kErrorWidth);
+  write_line(out, line + ' ' + flag(q.estimate.verdict));
 }
 
 std::string full(double value) { return formatted("%.17g", value); }
@@ -98,13 +101,14 @@ void write_table(std::ostream& out, const Study& study, const std::string& input
   write_levels(out, study);
   out << '\n';
   write_wrapped(out, study.scope);
-  out << '\n' << padded("quantity", kNameWidth);
+  std::string header = padded("quantity", kNameWidth);
   for (std::size_t k = 1; k <= study.levels.size(); ++k)
-    out << padded("level " + std::to_string(k), kValueWidth - 1);
-  out << right("order", kOrderWidth) << padded("extrapolated", kValueWidth - 1)
-      << right("error finest", kErrorWidth);
-  if (study.own) out << right("error input", kErrorWidth);
+    header += right("level " + std::to_string(k), kValueWidth - 1);
+  header += right("order", kOrderWidth) + right("extrapolated", kValueWidth - 1) +
+            right("error finest", kErrorWidth);
+  if (study.own) header += right("error input", kErrorWidth);
   out << '\n';
+  write_line(out, header);
   for (const Quantity& q : study.quantities) write_quantity(out, q, study.own.has_value());
   out << '\n';
   write_wrapped(out,
