@@ -17,12 +17,15 @@ InputLevels::InputLevels(const std::string& text, const std::string& name, int l
   inputs_.push_back(own);
   for (int k = splits + 1; k < levels; ++k) {
     PolygonInput coarser = merge_pairs(inputs_.front());
-    if (coarser.elements() == inputs_.front().elements())
-      throw Refused(
-          "cannot make " + std::to_string(levels) + " levels of " + std::to_string(own.elements()) +
-          " elements: splitting them passes the " + "capacity of " + std::to_string(velda::MAXEL) +
-          " elements, and no two neighbouring elements of " + std::to_string(coarser.elements()) +
-          " share a record on a straight line, to be merged");
+    const int finer = inputs_.front().elements();
+    // Each joined pair leaves one element fewer.
+    if (2 * (finer - coarser.elements()) < kLeastJoinedShare * finer)
+      throw Refused("cannot make " + std::to_string(levels) + " levels of " +
+                    std::to_string(own.elements()) + " elements: splitting them passes the " +
+                    "capacity of " + std::to_string(velda::MAXEL) + " elements, and of " +
+                    std::to_string(finer) + " elements only " +
+                    std::to_string(2 * (finer - coarser.elements())) +
+                    " can be joined in pairs with the same record on a straight line");
     inputs_.insert(inputs_.begin(), std::move(coarser));
   }
   own_ = static_cast<int>(inputs_.size()) - 1;

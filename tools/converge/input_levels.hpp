@@ -14,6 +14,11 @@
 
 namespace converge {
 
+// A merged level joins at least this share of its finer level's elements in
+// pairs; fewer would leave the levels' mesh sizes too close for their
+// differences to show the error.
+inline constexpr double kLeastJoinedShare = 0.5;
+
 class InputLevels : public LevelSource {
  public:
   // Throws Refused when the program refuses the input, or when `levels`

@@ -77,7 +77,7 @@ PolygonInput read_polygon_input(const std::string& text, const std::string& name
                   " (" + refused.message + ")");
   } catch (const textio::Failure& failure) {
     throw Refused("the input file " + textio::printable(name) +
-                  " cannot be read:" + failure.report());
+                  " cannot be read: " + textio::printable(failure.reason()));
   }
   return convert(*v, text.substr(0, text.find_first_of("\r\n")));
 }

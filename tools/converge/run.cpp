@@ -28,8 +28,8 @@ currents group's flux and every internal point's potential and gradient.
 The levels of an input are its own boundary and the same boundary with every
 element split into 2, 4, ... equal elements with the same records, as far as
 the capacity of 1600 elements allows; where it does not, neighbouring
-elements with the same record on a straight line are merged, so that the
-input's own boundary is the finest level. The estimate covers the method's
+elements with the same record on a straight line are merged (at least half
+of them), so that the input's own boundary is the finest level. The estimate covers the method's
 error on this polygon, not the polygon's distance from a curve it stands for.
 Each level is a whole run of VELDA.
 
@@ -70,10 +70,15 @@ bool level_count(const std::string& text, int& levels) {
 std::optional<Request> parse(std::span<const std::string> args, std::ostream& err) {
   Request request;
   std::vector<std::string> inputs;
+  bool options_end = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool has_value = i + 1 < args.size();
-    if (arg == "--csv") {
+    if (options_end || arg.empty() || arg[0] != '-') {
+      inputs.push_back(arg);
+    } else if (arg == "--") {
+      options_end = true;
+    } else if (arg == "--csv") {
       request.csv = true;
     } else if (arg == "--levels" && has_value) {
       if (!level_count(args[++i], request.levels)) {
@@ -83,13 +88,11 @@ std::optional<Request> parse(std::span<const std::string> args, std::ostream& er
       }
     } else if (arg == "--keep" && has_value) {
       request.keep = args[++i];
-    } else if (!arg.empty() && arg[0] == '-') {
+    } else {
       err << kProgram << ": "
           << (arg == "--levels" || arg == "--keep" ? "no value for " : "unknown option ")
           << textio::printable(arg) << '\n';
       return std::nullopt;
-    } else {
-      inputs.push_back(arg);
     }
   }
   if (inputs.size() != 1) {

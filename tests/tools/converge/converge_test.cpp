@@ -211,6 +211,9 @@ TEST(Converge, WrongCommandLinesAreRefused) {
     EXPECT_NE(o.err.find("Usage: velda-converge"), std::string::npos) << o.err;
     EXPECT_EQ(o.out, "");
   }
+  // After "--" a name that begins with a dash is the input's.
+  EXPECT_NE(converge({"--", "-no-such.in"}).err.find("cannot open the input file -no-such.in"),
+            std::string::npos);
   EXPECT_EQ(converge({"--help"}).status, kExitDone);
   EXPECT_NE(converge({"--help"}).out.find("--levels K"), std::string::npos);
 }
@@ -226,6 +229,7 @@ TEST(Converge, RefusedAsTheProgramRefuses) {
       {"tests/malformed/code_four.in", "*** JOB ABORTED ***"},
       {"tests/malformed/too_many_elements.in", "TOO MANY ELEMENTS :1601/1600 (maximum)"},
       {"tests/malformed/coincident_boundaries.in", "the system of equations is singular"},
+      {"tests/malformed/point_hexadecimal.in", "\"0x1p3\" in line 3 is not a real number"},
       {"tests/malformed/no_such_file.in", "cannot open the input file"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);

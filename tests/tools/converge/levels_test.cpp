@@ -135,20 +135,27 @@ TEST(InputLevels, SplitAsFarAsTheCapacityAllowsAndMergeBelow) {
   }
 }
 
-// A many-sided polygon at the capacity has no straight pairs to merge, and
-// splitting passes the capacity: there are no levels to make.
+// A many-sided polygon has no straight pairs to merge: alone, or beside a
+// square whose straight sides could join fewer than half of all the
+// elements, it makes no coarser levels, and splitting it passes the
+// capacity.
 TEST(InputLevels, RefusedWhenNeitherSplittingNorMergingCan) {
-  PolygonInput polygon;
-  polygon.title = " POLYGON";
-  polygon.boundaries.push_back({bench::circle(0, 0, 1, 1000, false), {}});
-  polygon.boundaries[0].records.assign(1000, {-1, 1.0, 0.0});
-  try {
-    InputLevels(input_text(polygon), "polygon", 3);
-    FAIL() << "not refused";
-  } catch (const Refused& refused) {
-    EXPECT_NE(std::string(refused.what()).find("cannot make 3 levels of 1000 elements"),
-              std::string::npos)
-        << refused.what();
+  PolygonInput polygon = square(100);
+  polygon.boundaries.push_back({bench::circle(0.5, 0.5, 0.25, 1000, true), {}});
+  polygon.boundaries[1].records.assign(1000, {-3, 1.0, 0.0});
+  const struct {
+    PolygonInput input;
+    const char* words;
+  } cases[] = {{polygon, "cannot make 3 levels of 1400 elements"},
+               {PolygonInput{" CIRCLE", 0, 0, {polygon.boundaries[1]}, {}},
+                "cannot make 3 levels of 1000 elements"}};
+  for (const auto& c : cases) {
+    try {
+      InputLevels(input_text(c.input), "polygon", 3);
+      ADD_FAILURE() << "not refused: " << c.words;
+    } catch (const Refused& refused) {
+      EXPECT_NE(std::string(refused.what()).find(c.words), std::string::npos) << refused.what();
+    }
   }
 }
 
