@@ -175,6 +175,15 @@ TEST(Converge, TableSaysWhatTheEstimateCovers) {
   EXPECT_EQ(o.err, "");  // no progress when not asked for
 }
 
+TEST(Converge, ProgressNamesEachLevelWhenAskedFor) {
+  std::ostringstream out, err;
+  const std::string args[] = {std::string(VELDA_SOURCE_DIR) + "/examples/square.in"};
+  ASSERT_EQ(run(args, out, err, true), kExitDone);
+  EXPECT_EQ(err.str(),
+            "velda-converge: solving level 1 of 3\nvelda-converge: solving level 2 of 3\n"
+            "velda-converge: solving level 3 of 3\n");
+}
+
 // The records of velda-table's CSV for `args`.
 std::vector<Record> velda_table(const std::vector<std::string>& args) {
   std::ostringstream out, err;
