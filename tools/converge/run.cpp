@@ -111,9 +111,8 @@ Study solve_all(const Request& request, std::ostream& err, bool progress) {
   const int n = source->count();
   for (int k = 0; k < n; ++k) {
     const Level level = source->level(k);
-    const std::string name = "level " + std::to_string(k + 1) + " of " + std::to_string(n);
-    if (progress) err << kProgram << ": solving " << name << '\n';
-    solutions.push_back(solve_level(level.input, name));
+    if (progress) err << kProgram << ": solving level " << k + 1 << " of " << n << '\n';
+    solutions.push_back(solve_level(level.input, k + 1));
     if (request.keep) keep_level(*request.keep, k + 1, level.input, solutions.back().report);
     h.push_back(level.h);
   }

@@ -48,18 +48,20 @@ void collect(const velda::Velda& v, Solution& s) {
 
 }  // namespace
 
-Solution solve_level(const std::string& input, const std::string& name) {
+Solution solve_level(const std::string& input, int k) {
+  const std::string name = "level" + std::to_string(k);
   textio::MemoryFiles files;
-  files.add("IN", input);
+  files.add(name + ".in", input);
   std::istringstream typed;
   std::ostringstream console, error;
   const auto v = std::make_unique<velda::Velda>();
-  const std::string args[] = {"velda", "IN", "OUT"};
+  const std::string args[] = {"velda", name + ".in", name + ".out"};
   const int status = velda::run(*v, args, {typed, console, error}, files);
   if (!ran_to_its_end(status, console.str()))
-    throw Refused(name + " is not solved; the program says:\n" + console.str() + error.str());
+    throw Refused("level " + std::to_string(k) + " is not solved; the program says:\n" +
+                  console.str() + error.str());
   Solution s;
-  s.report = files.contents("OUT");
+  s.report = files.contents(name + ".out");
   s.small_pivot = s.report.find(kSmallPivot) != std::string::npos;
   collect(*v, s);
   return s;

@@ -17,8 +17,9 @@ struct Solution {
   std::vector<double> gradient_y;
 };
 
-// The run on `input`, or Refused with what the program said when the run
-// does not end with its plain stop; `name` names the level in that message.
-Solution solve_level(const std::string& input, const std::string& name);
+// The run on `input` as level `k` (counted from 1), whose files the run
+// names levelK.in and levelK.out as --keep does; or Refused with what the
+// program said when the run does not end with its plain stop.
+Solution solve_level(const std::string& input, int k);
 
 }  // namespace converge
