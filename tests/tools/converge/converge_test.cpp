@@ -1,0 +1,274 @@
+// velda-converge on problems whose exact answers are known: the estimated
+// error of the finest level against its true error, the observed order
+// against the theory's; and the command line, the kept levels, the refusals.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/memory_run.hpp"
+#include "tests/support/problems.hpp"
+#include "tests/support/run_program.hpp"
+#include "tools/converge/polygon_input.hpp"
+#include "tools/converge/run.hpp"
+#include "tools/table/run.hpp"
+
+namespace converge {
+namespace {
+
+using Record = std::vector<std::string>;
+
+// The records of an RFC 4180 text, read independently of the writer.
+std::vector<Record> csv_records(const std::string& text) {
+  std::vector<Record> records(1, Record(1));
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+      records.back().back() += text[++i];
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && text.compare(i, 2, "\r\n") == 0) {
+      records.emplace_back(1), ++i;
+    } else if (!quoted && c == ',') {
+      records.back().emplace_back();
+    } else {
+      records.back().back() += c;
+    }
+  }
+  records.pop_back();  // after the last line end
+  return records;
+}
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome converge(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// One quantity's row of the CSV table, by its columns' names.
+struct Row {
+  std::map<std::string, std::string> field;
+  double number(const std::string& column) const { return std::stod(field.at(column)); }
+};
+
+// The CSV table of `input` over `levels` levels, row by "kind number".
+std::map<std::string, Row> study(const std::string& input, int levels) {
+  const test_support::Folder folder;
+  folder.write("problem.in", input);
+  const Outcome o = converge(
+      {(folder.path() / "problem.in").string(), "--csv", "--levels", std::to_string(levels)});
+  EXPECT_EQ(o.status, kExitDone) << o.err;
+  const std::vector<Record> records = csv_records(o.out);
+  std::map<std::string, Row> rows;
+  for (std::size_t r = 1; r < records.size(); ++r) {
+    EXPECT_EQ(records[r].size(), records[0].size());
+    Row row;
+    for (std::size_t c = 0; c < records[0].size() && c < records[r].size(); ++c)
+      row.field[records[0][c]] = records[r][c];
+    rows[records[r][0] + " " + records[r][1]] = row;
+  }
+  return rows;
+}
+
+// The estimate of a quantity against its exact value: the observed order
+// near the theory's, the estimated error of the finest level and of level
+// `own` within a factor 3 of the true ones, and the extrapolated value
+// closer than the finest.
+void expect_dependable(const Row& q, int levels, int own, double exact, double order) {
+  const std::string finest = "level" + std::to_string(levels);
+  const std::string mine = "level" + std::to_string(own);
+  ASSERT_EQ(q.field.at("flag"), "");
+  EXPECT_NEAR(q.number("order"), order, 0.15);
+  const double true_error = q.number(finest) - exact;
+  EXPECT_GT(q.number("error_finest") / true_error, 1.0 / 3.0);
+  EXPECT_LT(q.number("error_finest") / true_error, 3.0);
+  const double own_error = q.number(mine) - exact;
+  EXPECT_GT(q.number("error_input") / own_error, 1.0 / 3.0);
+  EXPECT_LT(q.number("error_input") / own_error, 3.0);
+  EXPECT_LT(std::fabs(q.number("extrapolated") - exact), std::fabs(true_error));
+}
+
+// The square coaxial line: a square conductor of side 1 at potential 1
+// inside a grounded square of side 2, described by its quarter with both
+// symmetries, 32 elements a side. Its capacitance per unit length is
+// C/eps = 10.2340926, so each quarter's flux is C/(4 eps); the inner
+// conductor's re-entrant corners, of angle 3 pi/2, limit the order to
+// 2 (pi / (3 pi/2)) = 4/3.
+TEST(Converge, SquareCoaxialLineAtTheOrderOfItsCorners) {
+  constexpr double kCapacitance = 10.2340926;
+  constexpr int kSide = 32;
+  PolygonInput coax;
+  coax.title = " SQUARE COAXIAL LINE, A QUARTER";
+  coax.ISYMX = coax.ISYMY = 1;
+  coax.boundaries.push_back({test_support::polyline({{1, 0}, {1, 1}, {0, 1}}, kSide), {}});
+  coax.boundaries.push_back({test_support::polyline({{0, 0.5}, {0.5, 0.5}, {0.5, 0}}, kSide), {}});
+  coax.boundaries[0].records.assign(2 * kSide, {-1, 0.0, 0.0});
+  coax.boundaries[1].records.assign(2 * kSide, {-2, 1.0, 0.0});
+  auto rows = study(input_text(coax), 3);
+  // Flux leaves the region through the grounded wall and enters it from the
+  // conductor: out through the wall, against its outward normal at the
+  // conductor.
+  expect_dependable(rows["flux 1"], 3, 1, -kCapacitance / 4, 4.0 / 3.0);
+  expect_dependable(rows["flux 2"], 3, 1, kCapacitance / 4, 4.0 / 3.0);
+}
+
+// The annulus of the examples, u = ln r between two 32-sided polygons, is
+// smooth enough away from its slightly re-entrant vertices for order 2 at
+// points a quarter or more from either boundary. The exact answer of the
+// polygon itself is not known in closed form: the reference is the polygon
+// converged, from levels of 512 and 1024 elements and the theory's order 2.
+TEST(Converge, AnnulusPotentialsAtOrderTwo) {
+  const std::string annulus = test_support::source_file("examples/annulus.in");
+  auto fine = study(annulus, 5);
+  auto rows = study(annulus, 3);
+  for (const char* name : {"potential 2", "potential 3", "potential 4"}) {
+    SCOPED_TRACE(name);
+    const double f4 = fine[name].number("level4"), f5 = fine[name].number("level5");
+    const double polygon_converged = f5 + (f5 - f4) / 3;
+    expect_dependable(rows[name], 3, 1, polygon_converged, 2.0);
+  }
+}
+
+// The point 1.125 from the centre lies 0.125 from the hole, less than an
+// element's length of 0.196 at the coarsest level: its gradient is not
+// settled, and is flagged instead of extrapolated.
+TEST(Converge, UnsettledGradientIsFlaggedNotExtrapolated) {
+  auto rows = study(test_support::source_file("examples/annulus.in"), 3);
+  const Row& q = rows["gradient_x 1"];
+  EXPECT_NE(q.field.at("flag"), "");
+  EXPECT_EQ(q.field.at("extrapolated"), "");
+  EXPECT_EQ(q.field.at("error_finest"), "");
+}
+
+// The CSV form: a header, the levels' rows, one row per quantity, every
+// record as long as the header and ended by CR LF.
+TEST(Converge, CsvHasAHeaderAndOneRowPerQuantity) {
+  const Outcome o = converge({std::string(VELDA_SOURCE_DIR) + "/examples/capacitor.in", "--csv"});
+  ASSERT_EQ(o.status, kExitDone) << o.err;
+  const std::vector<Record> records = csv_records(o.out);
+  ASSERT_EQ(records.size(), 3u + 2 + 4 * 3);  // header, elements, h; 2 fluxes, 4 points
+  EXPECT_EQ(records[0], (Record{"quantity", "number", "level1", "level2", "level3", "order",
+                                "extrapolated", "error_finest", "error_input", "flag"}));
+  EXPECT_EQ(records[1], (Record{"elements", "", "128", "256", "512", "", "", "", "", ""}));
+  for (const Record& r : records) EXPECT_EQ(r.size(), records[0].size());
+  EXPECT_EQ(o.out.substr(o.out.size() - 2), "\r\n");
+  EXPECT_EQ(o.out.find('\n'), o.out.find("\r\n") + 1);
+}
+
+// The readable table says what the estimate covers, and flags.
+TEST(Converge, TableSaysWhatTheEstimateCovers) {
+  const Outcome o = converge({std::string(VELDA_SOURCE_DIR) + "/examples/annulus.in"});
+  ASSERT_EQ(o.status, kExitDone) << o.err;
+  EXPECT_NE(o.out.find("the estimate covers the method's error on this polygon"),
+            std::string::npos);
+  EXPECT_NE(o.out.find("gradient_x 1"), std::string::npos);
+  EXPECT_NE(o.out.find("not extrapolated"), std::string::npos);
+  EXPECT_EQ(o.err, "");  // no progress when not asked for
+}
+
+TEST(Converge, ProgressNamesEachLevelWhenAskedFor) {
+  std::ostringstream out, err;
+  const std::string args[] = {std::string(VELDA_SOURCE_DIR) + "/examples/square.in"};
+  ASSERT_EQ(run(args, out, err, true), kExitDone);
+  EXPECT_EQ(err.str(),
+            "velda-converge: solving level 1 of 3\nvelda-converge: solving level 2 of 3\n"
+            "velda-converge: solving level 3 of 3\n");
+}
+
+// The records of velda-table's CSV for `args`.
+std::vector<Record> velda_table(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  EXPECT_EQ(table::run(args, out, err), table::kExitAllComplete) << err.str();
+  return csv_records(out.str());
+}
+
+// Each kept report is the program's own report of the kept input, the
+// input's own level is the input's bytes, velda-table reads them all, and
+// every value of the study, rounded as a report prints it, is the one its
+// level's report prints.
+TEST(Converge, KeptLevelsAreTheProgramsInputsAndReports) {
+  const test_support::Folder folder;
+  const std::string input = test_support::source_file("examples/capacitor.in");
+  folder.write("capacitor.in", input);
+  const std::string dir = (folder.path() / "levels").string();
+  const Outcome o = converge({(folder.path() / "capacitor.in").string(), "--keep", dir, "--csv"});
+  ASSERT_EQ(o.status, kExitDone) << o.err;
+  const std::vector<Record> study = csv_records(o.out);
+  EXPECT_EQ(folder.read("levels/level1.in"), input);
+  for (int k = 1; k <= 3; ++k) {
+    SCOPED_TRACE(k);
+    const std::string name = "levels/level" + std::to_string(k);
+    EXPECT_EQ(folder.read(name + ".out"),
+              test_support::run_in_memory(folder.read(name + ".in")).report);
+    const std::string report = (folder.path() / (name + ".out")).string();
+    // flux1 and flux2 from column 7 on; potential and gradient from 4 on.
+    const Record fluxes = velda_table({report})[1];
+    const std::vector<Record> points = velda_table({"--internal", report});
+    const auto printed = [&](const Record& row) {
+      const int number = std::stoi(row[1]);
+      if (row[0] == "flux") return fluxes.at(6 + number);
+      const int column = row[0] == "potential" ? 4 : row[0] == "gradient_x" ? 5 : 6;
+      return points.at(number).at(column);
+    };
+    for (std::size_t r = 3; r < study.size(); ++r) {
+      const double value = std::stod(study[r][1 + k]), shown = std::stod(printed(study[r]));
+      EXPECT_NEAR(value, shown, 5e-6 * std::fabs(shown)) << study[r][0] << ' ' << study[r][1];
+    }
+  }
+}
+
+TEST(Converge, WrongCommandLinesAreRefused) {
+  const std::vector<std::vector<std::string>> lines = {{},
+                                                       {"a.in", "b.in"},
+                                                       {"a.in", "--levels"},
+                                                       {"a.in", "--levels", "2"},
+                                                       {"a.in", "--levels", "9"},
+                                                       {"a.in", "--levels", "x"},
+                                                       {"a.in", "--keep"},
+                                                       {"a.in", "--fast"}};
+  for (const auto& line : lines) {
+    const Outcome o = converge(line);
+    EXPECT_EQ(o.status, kExitUsage);
+    EXPECT_NE(o.err.find("Usage: velda-converge"), std::string::npos) << o.err;
+    EXPECT_EQ(o.out, "");
+  }
+  // After "--" a name that begins with a dash is the input's.
+  EXPECT_NE(converge({"--", "-no-such.in"}).err.find("cannot open the input file -no-such.in"),
+            std::string::npos);
+  EXPECT_EQ(converge({"--help"}).status, kExitDone);
+  EXPECT_NE(converge({"--help"}).out.find("--levels K"), std::string::npos);
+}
+
+// Bad input is refused with the program's own words; a level the program
+// cannot solve ends the study with its failure report.
+TEST(Converge, RefusedAsTheProgramRefuses) {
+  struct Case {
+    const char* file;
+    const char* words;
+  };
+  const Case cases[] = {
+      {"tests/malformed/code_four.in", "*** JOB ABORTED ***"},
+      {"tests/malformed/too_many_elements.in", "TOO MANY ELEMENTS :1601/1600 (maximum)"},
+      {"tests/malformed/coincident_boundaries.in", "the system of equations is singular"},
+      {"tests/malformed/point_hexadecimal.in", "\"0x1p3\" in line 3 is not a real number"},
+      {"tests/malformed/no_such_file.in", "cannot open the input file"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const Outcome o = converge({std::string(VELDA_SOURCE_DIR) + "/" + c.file});
+    EXPECT_EQ(o.status, kExitRefused);
+    EXPECT_NE(o.err.find(c.words), std::string::npos) << o.err;
+    EXPECT_EQ(o.out, "");
+  }
+}
+
+}  // namespace
+}  // namespace converge

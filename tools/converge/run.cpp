@@ -1,0 +1,157 @@
+#include "tools/converge/run.hpp"
+
+#include <new>
+#include <optional>
+#include <vector>
+
+#include "textio/printable.hpp"
+#include "tools/converge/keep.hpp"
+#include "tools/converge/open_source.hpp"
+#include "tools/converge/refused.hpp"
+#include "tools/converge/solve_level.hpp"
+#include "tools/converge/study.hpp"
+#include "tools/converge/table.hpp"
+
+namespace converge {
+namespace {
+
+constexpr const char* kProgram = "velda-converge";
+constexpr const char* kUsage = "INPUT [--levels K] [--csv] [--keep DIR]";
+
+constexpr const char* kHelp =
+    R"(Usage: velda-converge INPUT [--levels K] [--csv] [--keep DIR]
+
+Solves the problem of a VELDA input on several levels, coarse to fine, and
+estimates from them how far each result is from the exact one: every
+currents group's flux and every internal point's potential and gradient.
+
+The levels of an input are its own boundary and the same boundary with every
+element split into 2, 4, ... equal elements with the same records, as far as
+the capacity of 1600 elements allows; where it does not, neighbouring
+elements with the same record on a straight line are merged (at least half
+of them), so that the input's own boundary is the finest level. The estimate covers the method's
+error on this polygon, not the polygon's distance from a curve it stands for.
+Each level is a whole run of VELDA.
+
+  --levels K  the number of levels, 3 to 8 (default 3)
+  --csv       the table as comma-separated values (RFC 4180), every number
+              in full: a header row, the rows elements and h of the levels,
+              then one row per quantity
+  --keep DIR  keep each level's input and report as DIR/levelK.in and
+              DIR/levelK.out (DIR is made if it does not exist)
+  -h, --help  this text
+
+For each quantity the table shows its value at every level, the order p
+observed from the last three levels, the value extrapolated with that order
+(Richardson), and the estimated error (value minus extrapolated) of the
+finest level and of the input's own level. A quantity whose differences are
+at rounding level or change sign, or whose order lies outside 0.5 to 4, is
+not yet in its asymptotic range: it is flagged and not extrapolated.
+
+Exit status: 0 when the table is written (flags or not), 1 when the input is
+refused or a level cannot be solved or kept, 2 for a wrong command line.
+)";
+
+struct Request {
+  std::string input;
+  int levels = kDefaultLevels;
+  bool csv = false;
+  std::optional<std::string> keep;
+};
+
+// A whole decimal number in the allowed range.
+bool level_count(const std::string& text, int& levels) {
+  if (text.size() != 1 || text[0] < '0' || text[0] > '9') return false;
+  levels = text[0] - '0';
+  return kMinLevels <= levels && levels <= kMaxLevels;
+}
+
+// The request, or an empty one after saying what is wrong.
+std::optional<Request> parse(std::span<const std::string> args, std::ostream& err) {
+  Request request;
+  std::vector<std::string> inputs;
+  bool options_end = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (options_end || arg.empty() || arg[0] != '-') {
+      inputs.push_back(arg);
+    } else if (arg == "--") {
+      options_end = true;
+    } else if (arg == "--csv") {
+      request.csv = true;
+    } else if (arg == "--levels" && has_value) {
+      if (!level_count(args[++i], request.levels)) {
+        err << kProgram << ": --levels takes a whole number from " << kMinLevels << " to "
+            << kMaxLevels << ", not " << textio::printable(args[i]) << '\n';
+        return std::nullopt;
+      }
+    } else if (arg == "--keep" && has_value) {
+      request.keep = args[++i];
+    } else {
+      err << kProgram << ": "
+          << (arg == "--levels" || arg == "--keep" ? "no value for " : "unknown option ")
+          << textio::printable(arg) << '\n';
+      return std::nullopt;
+    }
+  }
+  if (inputs.size() != 1) {
+    err << kProgram << ": " << (inputs.empty() ? "no input named" : "give one input only") << '\n';
+    return std::nullopt;
+  }
+  request.input = inputs.front();
+  return request;
+}
+
+Study solve_all(const Request& request, std::ostream& err, bool progress) {
+  const auto source = open_source(request.input, request.levels);
+  if (request.keep) make_folder(*request.keep);
+  std::vector<Solution> solutions;
+  std::vector<double> h;
+  const int n = source->count();
+  for (int k = 0; k < n; ++k) {
+    const Level level = source->level(k);
+    if (progress) err << kProgram << ": solving level " << k + 1 << " of " << n << '\n';
+    solutions.push_back(solve_level(level.input, k + 1));
+    if (request.keep) keep_level(*request.keep, k + 1, level.input, solutions.back().report);
+    h.push_back(level.h);
+  }
+  Study study = make_study(solutions, h, source->own_level());
+  study.scope = source->scope();
+  return study;
+}
+
+}  // namespace
+
+int run(std::span<const std::string> args, std::ostream& out, std::ostream& err, bool progress) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << kHelp;
+    return kExitDone;
+  }
+  const auto request = parse(args, err);
+  if (!request) {
+    err << "Usage: " << kProgram << ' ' << kUsage << "; " << kProgram << " --help tells more\n";
+    return kExitUsage;
+  }
+  try {
+    const Study study = solve_all(*request, err, progress);
+    if (request->csv)
+      write_csv(out, study);
+    else
+      write_table(out, study, textio::printable(request->input));
+  } catch (const Refused& refused) {
+    err << kProgram << ": " << refused.what() << '\n';
+    return kExitRefused;
+  } catch (const std::bad_alloc&) {
+    err << kProgram << ": there is not enough memory for the levels\n";
+    return kExitRefused;
+  }
+  out.flush();
+  if (!out) {
+    err << kProgram << ": the table could not be written to standard output\n";
+    return kExitRefused;
+  }
+  return kExitDone;
+}
+
+}  // namespace converge
