@@ -1,0 +1,156 @@
+// The one file that speaks Gmsh's API: it reads a model into the types of
+// model.hpp. Gmsh keeps one global state, reports errors by throwing a
+// std::string (4.8) or by logging them, and prints to the terminal unless
+// told not to; all three are handled here.
+#include <gmsh.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "gmsh_import/gmsh_import.hpp"
+#include "gmsh_import/model.hpp"
+
+namespace gmsh_import {
+namespace {
+
+constexpr int kTwoNodeLine = 1;  // Gmsh's element type of a straight 2-node line
+
+std::mutex gmsh_state;  // Gmsh's global state: one model at a time
+
+// One use of Gmsh, from initialisation to finalisation. Parameters are given
+// as on Gmsh's command line, so that a script's DefineConstant sees them
+// before it runs.
+class Session {
+ public:
+  explicit Session(const Meshing& meshing) {
+    std::vector<std::string> words{"velda-mesh"};
+    if (!meshing.verbose) words.insert(words.end(), {"-v", "0"});
+    for (const auto& [name, value] : meshing.numbers) {
+      char text[32];
+      std::snprintf(text, sizeof text, "%.17g", value);
+      words.insert(words.end(), {"-setnumber", name, text});
+    }
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    gmsh::initialize(static_cast<int>(argv.size()), argv.data(), false);
+    gmsh::option::setNumber("General.Terminal", meshing.verbose ? 1 : 0);
+    gmsh::logger::start();
+  }
+  ~Session() {
+    gmsh::logger::stop();
+    gmsh::finalize();
+  }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Gmsh logs some errors without throwing: the last one, if any.
+  static void check(const std::string& doing) {
+    std::string error;
+    gmsh::logger::getLastError(error);
+    if (!error.empty()) throw ImportError("Gmsh could not " + doing + ": " + error);
+  }
+};
+
+std::vector<Group> physical_groups() {
+  gmsh::vectorpair dim_tags;
+  gmsh::model::getPhysicalGroups(dim_tags);
+  std::vector<Group> groups;
+  for (const auto& [dim, tag] : dim_tags) {
+    if (dim > 1) continue;
+    Group g{dim, tag, {}, {}};
+    gmsh::model::getPhysicalName(dim, tag, g.name);
+    gmsh::model::getEntitiesForPhysicalGroup(dim, tag, g.entities);
+    std::sort(g.entities.begin(), g.entities.end());
+    groups.push_back(std::move(g));
+  }
+  std::sort(groups.begin(), groups.end(), [](const Group& p, const Group& q) {
+    return std::pair(p.dim, p.tag) < std::pair(q.dim, q.tag);
+  });
+  return groups;
+}
+
+Curve curve_of(int tag) {
+  Curve curve{tag, {}, {}};
+  std::vector<int> types;
+  std::vector<std::vector<std::size_t>> elements, nodes;
+  gmsh::model::mesh::getElements(types, elements, nodes, 1, tag);
+  for (std::size_t t = 0; t < types.size(); ++t) {
+    if (types[t] != kTwoNodeLine) {
+      std::string name;
+      int dim = 0, order = 0, count = 0, primary = 0;
+      std::vector<double> local;
+      gmsh::model::mesh::getElementProperties(types[t], name, dim, order, count, local, primary);
+      curve.other_elements = name;
+      continue;
+    }
+    for (std::size_t e = 0; e + 1 < nodes[t].size(); e += 2)
+      curve.segments.push_back({nodes[t][e], nodes[t][e + 1]});
+  }
+  return curve;
+}
+
+std::vector<NodeTag> nodes_of_point(int tag) {
+  std::vector<std::size_t> tags;
+  std::vector<double> coords, parametric;
+  gmsh::model::mesh::getNodes(tags, coords, parametric, 0, tag, false, false);
+  return tags;
+}
+
+Model extract(const std::string& path, bool meshed_here) {
+  Model model;
+  model.meshed_here = meshed_here;
+  gmsh::model::getCurrent(model.name);
+  if (model.name.empty()) model.name = path;
+  gmsh::option::getString("General.Version", model.gmsh_version);
+  model.groups = physical_groups();
+  gmsh::vectorpair entities;
+  gmsh::model::getEntities(entities, 1);
+  for (const auto& [dim, tag] : entities) {
+    Curve curve = curve_of(tag);
+    if (!curve.segments.empty() || !curve.other_elements.empty()) model.curves.push_back(curve);
+  }
+  std::sort(model.curves.begin(), model.curves.end(),
+            [](const Curve& p, const Curve& q) { return p.tag < q.tag; });
+  gmsh::model::getEntities(entities, 0);
+  for (const auto& [dim, tag] : entities) model.point_nodes[tag] = nodes_of_point(tag);
+  std::vector<std::size_t> tags;
+  std::vector<double> xyz, parametric;
+  gmsh::model::mesh::getNodes(tags, xyz, parametric, -1, -1, false, false);
+  for (std::size_t i = 0; i < tags.size(); ++i) model.nodes[tags[i]] = {xyz[3 * i], xyz[3 * i + 1]};
+  return model;
+}
+
+bool is_mesh_file(const std::string& path) {
+  return path.size() >= 4 && path.compare(path.size() - 4, 4, ".msh") == 0;
+}
+
+}  // namespace
+
+Model read_model(const std::string& path, const Meshing& meshing) {
+  if (!std::ifstream(path)) throw ImportError("cannot read the model '" + path + "'");
+  const std::lock_guard<std::mutex> one_at_a_time(gmsh_state);
+  try {
+    Session session(meshing);
+    gmsh::open(path);
+    Session::check("read the model '" + path + "'");
+    const bool script = !is_mesh_file(path);
+    if (script) {
+      gmsh::option::setNumber("Mesh.MeshSizeFactor", meshing.size_factor);
+      gmsh::model::mesh::generate(1);
+      Session::check("mesh the model '" + path + "'");
+    }
+    return extract(path, script);
+  } catch (const std::string& gmsh_error) {
+    throw ImportError("Gmsh refused the model '" + path + "': " + gmsh_error);
+  } catch (const ImportError&) {
+    throw;
+  } catch (const std::exception& e) {
+    throw ImportError("Gmsh failed on the model '" + path + "': " + e.what());
+  }
+}
+
+}  // namespace gmsh_import
