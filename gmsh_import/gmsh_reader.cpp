@@ -3,11 +3,15 @@
 // std::string (4.8) or by logging them, and prints to the terminal unless
 // told not to; all three are handled here.
 #include <gmsh.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,23 +25,21 @@ constexpr int kTwoNodeLine = 1;  // Gmsh's element type of a straight 2-node lin
 
 std::mutex gmsh_state;  // Gmsh's global state: one model at a time
 
-// One use of Gmsh, from initialisation to finalisation. Parameters are given
-// as on Gmsh's command line, so that a script's DefineConstant sees them
-// before it runs.
+// Verbosity levels of Gmsh: silent, and its default.
+constexpr int kSilent = 0;
+constexpr int kGmshVerbosity = 5;
+
+// One use of Gmsh, from initialisation to finalisation.
 class Session {
  public:
-  explicit Session(const Meshing& meshing) {
+  explicit Session(bool verbose) {
     std::vector<std::string> words{"velda-mesh"};
-    if (!meshing.verbose) words.insert(words.end(), {"-v", "0"});
-    for (const auto& [name, value] : meshing.numbers) {
-      char text[32];
-      std::snprintf(text, sizeof text, "%.17g", value);
-      words.insert(words.end(), {"-setnumber", name, text});
-    }
+    if (!verbose) words.insert(words.end(), {"-v", "0"});
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     gmsh::initialize(static_cast<int>(argv.size()), argv.data(), false);
-    gmsh::option::setNumber("General.Terminal", meshing.verbose ? 1 : 0);
+    gmsh::option::setNumber("General.Terminal", verbose ? 1 : 0);
+    gmsh::option::setNumber("General.Verbosity", verbose ? kGmshVerbosity : kSilent);
     gmsh::logger::start();
   }
   ~Session() {
@@ -53,6 +55,40 @@ class Session {
     gmsh::logger::getLastError(error);
     if (!error.empty()) throw ImportError("Gmsh could not " + doing + ": " + error);
   }
+};
+
+// A script that gives the parameters and then includes the model, removed
+// with the object. Gmsh's own -setnumber would do the same, but it keeps its
+// numbers for the rest of the process, so that the next model would see
+// them; a script's variables end with its model. Like -setnumber, a
+// variable set here is taken by the model's DefineConstant.
+class ParameterScript {
+ public:
+  ParameterScript(const std::string& model,
+                  const std::vector<std::pair<std::string, double>>& numbers) {
+    std::string text;
+    for (const auto& [name, value] : numbers) {
+      char number[32];
+      std::snprintf(number, sizeof number, "%.17g", value);
+      text += name + " = " + number + ";\n";
+    }
+    text += "Include \"" + std::filesystem::absolute(model).string() + "\";\n";
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "velda-mesh-XXXXXX.geo").string();
+    const int fd = mkstemps(pattern.data(), 4);
+    if (fd < 0) throw ImportError("cannot write the script that gives the model its parameters");
+    path_ = pattern;
+    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    close(fd);
+    if (!written) throw ImportError("cannot write the script that gives the model its parameters");
+  }
+  ~ParameterScript() { std::filesystem::remove(path_); }
+  ParameterScript(const ParameterScript&) = delete;
+  ParameterScript& operator=(const ParameterScript&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
 };
 
 std::vector<Group> physical_groups() {
@@ -103,8 +139,7 @@ std::vector<NodeTag> nodes_of_point(int tag) {
 Model extract(const std::string& path, bool meshed_here) {
   Model model;
   model.meshed_here = meshed_here;
-  gmsh::model::getCurrent(model.name);
-  if (model.name.empty()) model.name = path;
+  model.name = std::filesystem::path(path).stem().string();
   gmsh::option::getString("General.Version", model.gmsh_version);
   model.groups = physical_groups();
   gmsh::vectorpair entities;
@@ -134,10 +169,15 @@ Model read_model(const std::string& path, const Meshing& meshing) {
   if (!std::ifstream(path)) throw ImportError("cannot read the model '" + path + "'");
   const std::lock_guard<std::mutex> one_at_a_time(gmsh_state);
   try {
-    Session session(meshing);
-    gmsh::open(path);
-    Session::check("read the model '" + path + "'");
     const bool script = !is_mesh_file(path);
+    if (!script && !meshing.numbers.empty())
+      throw ImportError("the mesh file '" + path +
+                        "' takes no parameters: give them to its script");
+    std::optional<ParameterScript> parameters;
+    if (!meshing.numbers.empty()) parameters.emplace(path, meshing.numbers);
+    Session session(meshing.verbose);
+    gmsh::open(parameters ? parameters->path() : path);
+    Session::check("read the model '" + path + "'");
     if (script) {
       gmsh::option::setNumber("Mesh.MeshSizeFactor", meshing.size_factor);
       gmsh::model::mesh::generate(1);

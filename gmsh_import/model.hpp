@@ -47,7 +47,7 @@ struct Model {
 // How to read and mesh the model.
 struct Meshing {
   double size_factor = 1.0;
-  std::vector<std::pair<std::string, double>> numbers;  // as Gmsh's -setnumber
+  std::vector<std::pair<std::string, double>> numbers;  // set before the script runs
   bool verbose = false;
 };
 
