@@ -4,6 +4,7 @@
 // the same models saved as mesh files, in both formats Gmsh writes.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -51,5 +52,33 @@ TEST_P(BundledModel, SavedAsAMeshFileSolvesTheSame) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, BundledModel,
                          ::testing::Values("annulus", "capacitor", "dielectric", "quarter"));
+
+}  // namespace
+
+namespace {
+
+// FLUX 1 of the shielded pair meshed at a size factor, with its rod's
+// permittivity.
+double pair_flux(double size_factor, double eps_rod) {
+  gmsh_import::Options options;
+  options.size_factor = size_factor;
+  options.numbers = {{"eps_rod", eps_rod}};
+  const auto s = solved(gmsh_import::input_from_model(model("shielded-pair"), options));
+  EXPECT_EQ(s.fluxes.size(), 2u);
+  EXPECT_NEAR(s.fluxes.at(0), -s.fluxes.at(1), 1e-9 * s.fluxes.at(0));  // the drive's symmetry
+  return s.fluxes.at(0);
+}
+
+// The shielded pair settles as it is meshed finer, at an order between 1
+// and 3 (the boundary is smooth, the arcs are approximated by chords), and
+// the rod's permittivity raises the capacitance between the wires.
+TEST(ShieldedPair, CapacitanceSettlesUnderRefinement) {
+  const double coarse = pair_flux(2.0, 4.0), middle = pair_flux(1.0, 4.0),
+               fine = pair_flux(0.5, 4.0);
+  const double order = std::log2((middle - coarse) / (fine - middle));
+  EXPECT_GT(order, 1.0);
+  EXPECT_LT(order, 3.0);
+  EXPECT_GT(fine, pair_flux(0.5, 1.0));
+}
 
 }  // namespace
