@@ -66,13 +66,18 @@ class ParameterScript {
  public:
   ParameterScript(const std::string& model,
                   const std::vector<std::pair<std::string, double>>& numbers) {
+    const std::string included = std::filesystem::absolute(model).string();
+    if (included.find_first_of("\"\\\r\n") != std::string::npos)
+      throw ImportError("the model's path '" + model +
+                        "' has a quote, a backslash or a line end, which a Gmsh script cannot "
+                        "include: rename it to give it parameters");
     std::string text;
     for (const auto& [name, value] : numbers) {
       char number[32];
       std::snprintf(number, sizeof number, "%.17g", value);
       text += name + " = " + number + ";\n";
     }
-    text += "Include \"" + std::filesystem::absolute(model).string() + "\";\n";
+    text += "Include \"" + included + "\";\n";
     std::string pattern =
         (std::filesystem::temp_directory_path() / "velda-mesh-XXXXXX.geo").string();
     const int fd = mkstemps(pattern.data(), 4);

@@ -32,7 +32,8 @@ one dimension, or a .msh mesh file (formats 2.2 and 4.1, ASCII or binary).
                       standard output); never the model
   --bc NAME=RECORD    the physical curves named NAME carry the node record
                       RECORD, e.g. --bc 'anode=0 1.5'
-  --size-factor F     Gmsh's mesh size factor (Mesh.MeshSizeFactor), default 1
+  --size-factor F     Gmsh's mesh size factor (Mesh.MeshSizeFactor), default 1,
+                      in place of any the script sets; not for a mesh file
   --set NAME=VALUE    the number NAME of the script, as Gmsh's -setnumber
                       sets it (the script gives it with DefineConstant)
   --points FILE       more internal points, one "x y" pair to a line
