@@ -175,9 +175,10 @@ Model read_model(const std::string& path, const Meshing& meshing) {
   const std::lock_guard<std::mutex> one_at_a_time(gmsh_state);
   try {
     const bool script = !is_mesh_file(path);
-    if (!script && !meshing.numbers.empty())
+    if (!script && (!meshing.numbers.empty() || meshing.size_factor != 1.0))
       throw ImportError("the mesh file '" + path +
-                        "' takes no parameters: give them to its script");
+                        "' is taken as it is, with no parameters and no size factor: give them "
+                        "to the script it was meshed from");
     std::optional<ParameterScript> parameters;
     if (!meshing.numbers.empty()) parameters.emplace(path, meshing.numbers);
     Session session(meshing.verbose);
