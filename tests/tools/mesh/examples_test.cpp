@@ -47,6 +47,9 @@ TEST_P(BundledModel, SavedAsAMeshFileSolvesTheSame) {
       EXPECT_TRUE(same_to_5_digits(solved(input), solved(example)))
           << "format " << format << (binary ? " binary" : " ASCII");
       EXPECT_NE(input.find("the mesh as the file holds it"), std::string::npos);
+      gmsh_import::Options finer;
+      finer.size_factor = 0.5;  // a mesh file cannot be meshed again
+      EXPECT_THROW(gmsh_import::input_from_model(mesh.string(), finer), gmsh_import::ImportError);
     }
 }
 
