@@ -97,7 +97,6 @@ void set_symmetry(const Model& model, const Group& g, const Curve& curve, double
                       ", where another curve is a line of the other kind of symmetry: give the "
                       "axis one kind");
   flag = weight;
-  ++out.symmetry_curves;
 }
 
 void add_internal_points(const Model& model, const Options& options, Groups& out) {

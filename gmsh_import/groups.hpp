@@ -28,7 +28,6 @@ struct Groups {
   std::vector<Edge> edges;  // curve by curve in ascending tags, each in Gmsh's order
   int ISYMX = 0, ISYMY = 0;
   std::vector<lib::Point> internal;  // the "internal" points, then the extra points
-  int symmetry_curves = 0;
 };
 
 // The names that make a curve a symmetry line, with their weights.

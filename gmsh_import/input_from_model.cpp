@@ -4,6 +4,7 @@
 // before the text exists.
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 #include "gmsh_import/capacity.hpp"
 #include "gmsh_import/chains.hpp"
@@ -58,9 +59,7 @@ void check_options(const Options& options) {
     throw ImportError("the title must be one line");
 }
 
-}  // namespace
-
-std::string input_from_model(const std::string& model_path, const Options& options) {
+std::string make_input(const std::string& model_path, const Options& options) {
   check_options(options);
   const Model model = read_model(model_path, meshing_at(options, options.size_factor));
   const Groups groups = read_groups(model, options);
@@ -81,6 +80,20 @@ std::string input_from_model(const std::string& model_path, const Options& optio
   if (!refused.empty())
     throw ImportError("velda would refuse the input made from the model: " + refused);
   return text;
+}
+
+}  // namespace
+
+// The steps below look nodes up by tag; a mesh file whose elements name a
+// node it does not hold is refused here rather than by a lookup's
+// exception.
+std::string input_from_model(const std::string& model_path, const Options& options) {
+  try {
+    return make_input(model_path, options);
+  } catch (const std::out_of_range&) {
+    throw ImportError("the mesh of the model '" + model_path +
+                      "' has elements on nodes it does not hold");
+  }
 }
 
 }  // namespace gmsh_import
