@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "2D/VELDA.hpp"
 #include "lib/point.hpp"
 #include "tests/support/run_program.hpp"
 #include "tests/support/solved.hpp"
@@ -145,6 +146,28 @@ TEST(MeshRun, PointsFileAddsInternalPointsAndNamesABadLine) {
   const Outcome bad = mesh(args);
   EXPECT_EQ(bad.status, mesh::kExitRefused);
   EXPECT_NE(bad.err.find("line 2 of the points file"), std::string::npos) << bad.err;
+}
+
+// The title is the model's name unless given; more internal points than
+// velda takes are refused with the count and the limit.
+TEST(MeshRun, TitleAndInternalPointCapacity) {
+  const Folder f;
+  f.write("ring.geo", kAnnulusDrawnBackwards);
+  const std::vector<std::string> args{path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056"};
+  EXPECT_EQ(mesh(args).out.rfind(" ring\n", 0), 0u);
+  std::vector<std::string> titled = args;
+  titled.insert(titled.end(), {"--title", "A RING"});
+  EXPECT_EQ(mesh(titled).out.rfind(" A RING\n", 0), 0u);
+  std::string points;
+  for (int i = 0; i <= velda::MAXINT; ++i) points += "1.5 0\n";
+  f.write("points", points);
+  std::vector<std::string> crowded = args;
+  crowded.insert(crowded.end(), {"--points", path(f, "points")});
+  const Outcome o = mesh(crowded);
+  EXPECT_EQ(o.status, mesh::kExitRefused);
+  EXPECT_NE(o.err.find("the model has 5001 internal points, more than velda's 5000"),
+            std::string::npos)
+      << o.err;
 }
 
 // The input replaces its file whole when written, and is not touched when
