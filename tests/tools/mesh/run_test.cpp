@@ -1,0 +1,206 @@
+// velda-mesh from its command line: the region on the left whatever way the
+// curves were drawn, the options, and the files it writes and never writes.
+#include "tools/mesh/run.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "2D/VELDA.hpp"
+#include "lib/point.hpp"
+#include "tests/support/run_program.hpp"
+#include "tests/support/solved.hpp"
+
+namespace {
+
+using test_support::Folder;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome mesh(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = mesh::run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string path(const Folder& f, const std::string& name) { return (f.path() / name).string(); }
+
+// The boundary points of an input text, boundary by boundary.
+std::vector<std::vector<lib::Point>> boundaries_of(const std::string& input) {
+  std::istringstream in(input.substr(input.find('\n') + 1));
+  int isymx = 0, isymy = 0, elements = 0, points = 0, count = 0;
+  in >> isymx >> isymy >> elements >> points >> count;
+  std::vector<int> last(count);
+  for (int& l : last) in >> l;
+  std::vector<std::vector<lib::Point>> out(count);
+  for (int b = 0, p = 1; b < count; ++b)
+    for (; p <= last[b]; ++p) {
+      lib::Point q;
+      in >> q.x >> q.y;
+      out[b].push_back(q);
+    }
+  return out;
+}
+
+double twice_area(const std::vector<lib::Point>& ring) {
+  double sum = 0.0;
+  for (std::size_t i = 0; i + 1 < ring.size(); ++i) sum += lib::cross(ring[i], ring[i + 1]);
+  return sum;
+}
+
+// The annulus with the outer circle drawn clockwise and the hole
+// counter-clockwise, against the rule; the input turns them round.
+constexpr const char* kAnnulusDrawnBackwards = R"(
+DefineConstant[ r_in = 1 ];
+lc = 2 * Pi * 2 / 32 * 1.0001;
+Point(1) = {0, 0, 0};
+Point(2) = {2, 0, 0, lc}; Point(3) = {0, -2, 0, lc}; Point(4) = {-2, 0, 0, lc}; Point(5) = {0, 2, 0, lc};
+Circle(1) = {2, 1, 3}; Circle(2) = {3, 1, 4}; Circle(3) = {4, 1, 5}; Circle(4) = {5, 1, 2};
+Point(6) = {r_in, 0, 0, lc / 2}; Point(7) = {0, r_in, 0, lc / 2};
+Point(8) = {-r_in, 0, 0, lc / 2}; Point(9) = {0, -r_in, 0, lc / 2};
+Circle(5) = {6, 1, 7}; Circle(6) = {7, 1, 8}; Circle(7) = {8, 1, 9}; Circle(8) = {9, 1, 6};
+Physical Curve("outer") = {1:4};
+Physical Curve("-1 0.0") = {5:8};
+)";
+
+TEST(MeshRun, RegionOnTheLeftWhateverTheDrawnDirection) {
+  const Folder f;
+  f.write("ring.geo", kAnnulusDrawnBackwards);
+  const Outcome o = mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056"});
+  ASSERT_EQ(o.status, mesh::kExitWritten) << o.err;
+  const auto rings = boundaries_of(o.out);
+  ASSERT_EQ(rings.size(), 2u);
+  EXPECT_GT(twice_area(rings[0]), 0.0);  // the outer circle, counter-clockwise
+  EXPECT_LT(twice_area(rings[1]), 0.0);  // the hole, clockwise
+  // Flux 2 pi / ln 2 per unit potential difference through each circle.
+  const auto solved = test_support::solved(o.out);
+  ASSERT_EQ(solved.fluxes.size(), 2u);
+  EXPECT_NEAR(solved.fluxes[1], 2 * std::numbers::pi, 0.01);
+  EXPECT_NEAR(solved.fluxes[0], -2 * std::numbers::pi, 0.01);
+}
+
+// --set gives the script's constant: a hole of radius 1/2 halves the flux,
+// 2 pi ln 2 / ln 4 = pi; the note names the parameter and the factor.
+TEST(MeshRun, SetGivesTheScriptItsParameter) {
+  const Folder f;
+  f.write("ring.geo", kAnnulusDrawnBackwards);
+  const Outcome o = mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056", "--set",
+                          "r_in=0.5", "--size-factor", "0.5"});
+  ASSERT_EQ(o.status, mesh::kExitWritten) << o.err;
+  const auto solved = test_support::solved(o.out);
+  ASSERT_EQ(solved.fluxes.size(), 2u);
+  EXPECT_NEAR(solved.fluxes[1], std::numbers::pi, 0.01);
+  EXPECT_NE(o.out.find("mesh size factor 0.5,\nparameters r_in = 0.5."), std::string::npos)
+      << o.out;
+  EXPECT_NE(o.out.find("with Gmsh 4."), std::string::npos);
+  EXPECT_EQ(o.out, mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056", "--set", "r_in=0.5",
+                         "--size-factor", "0.5"})
+                       .out)
+      << "not the same bytes on a second run";
+}
+
+// A circle alone: inside it by default, outside it with --exterior.
+TEST(MeshRun, ExteriorTurnsTheOutermostBoundariesRound) {
+  const Folder f;
+  f.write("disc.geo",
+          "Point(1) = {0, 0, 0}; Point(2) = {1, 0, 0, 0.2}; Point(3) = {-1, 0, 0, 0.2};\n"
+          "Circle(1) = {2, 1, 3}; Circle(2) = {3, 1, 2};\nPhysical Curve(\"0 1\") = {1, 2};\n");
+  EXPECT_GT(twice_area(boundaries_of(mesh({path(f, "disc.geo")}).out).at(0)), 0.0);
+  EXPECT_LT(twice_area(boundaries_of(mesh({path(f, "disc.geo"), "--exterior"}).out).at(0)), 0.0);
+}
+
+TEST(MeshRun, OpenAsDrawnKeepsAnOpenChainInItsDrawnDirection) {
+  const Folder f;
+  f.write("plate.geo",
+          "Point(1) = {0, 0, 0, 0.25}; Point(2) = {1, 0, 0, 0.25}; Point(3) = {1, 1, 0, 0.25};\n"
+          "Line(1) = {3, 2}; Line(2) = {2, 1};\nPhysical Curve(\"0 1\") = {1, 2};\n");
+  EXPECT_EQ(mesh({path(f, "plate.geo")}).status, mesh::kExitRefused);
+  const auto plates = boundaries_of(mesh({path(f, "plate.geo"), "--open-as-drawn"}).out);
+  ASSERT_EQ(plates.size(), 1u);
+  EXPECT_EQ(plates[0].front().y, 1.0);  // from (1, 1), as line 1 runs
+  EXPECT_EQ(plates[0].back().x, 0.0);   // to (0, 0)
+  EXPECT_EQ(plates[0].size(), 9u);
+}
+
+// Also: a parameter given to one model is not seen by the next one, which
+// Gmsh would keep from one use of its library to the next.
+TEST(MeshRun, PointsFileAddsInternalPointsAndNamesABadLine) {
+  const Folder f;
+  f.write("ring.geo", kAnnulusDrawnBackwards);
+  mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056", "--set", "r_in=0.5"});
+  f.write("points", "# r = 1.5\n1.5 0\n\n0 -1.5\n");
+  const std::vector<std::string> args{path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056",
+                                      "--points", path(f, "points")};
+  const auto solved = test_support::solved(mesh(args).out);
+  ASSERT_EQ(solved.potentials.size(), 2u);
+  EXPECT_NEAR(solved.potentials[0], std::log(1.5), 0.005);
+  EXPECT_NEAR(solved.potentials[1], std::log(1.5), 0.005);
+  f.write("points", "1.5 0\n1.5\n");
+  const Outcome bad = mesh(args);
+  EXPECT_EQ(bad.status, mesh::kExitRefused);
+  EXPECT_NE(bad.err.find("line 2 of the points file"), std::string::npos) << bad.err;
+}
+
+// The title is the model's name unless given; more internal points than
+// velda takes are refused with the count and the limit.
+TEST(MeshRun, TitleAndInternalPointCapacity) {
+  const Folder f;
+  f.write("ring.geo", kAnnulusDrawnBackwards);
+  const std::vector<std::string> args{path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056"};
+  EXPECT_EQ(mesh(args).out.rfind(" ring\n", 0), 0u);
+  std::vector<std::string> titled = args;
+  titled.insert(titled.end(), {"--title", "A RING"});
+  EXPECT_EQ(mesh(titled).out.rfind(" A RING\n", 0), 0u);
+  std::string points;
+  for (int i = 0; i <= velda::MAXINT; ++i) points += "1.5 0\n";
+  f.write("points", points);
+  std::vector<std::string> crowded = args;
+  crowded.insert(crowded.end(), {"--points", path(f, "points")});
+  const Outcome o = mesh(crowded);
+  EXPECT_EQ(o.status, mesh::kExitRefused);
+  EXPECT_NE(o.err.find("the model has 5001 internal points, more than velda's 5000"),
+            std::string::npos)
+      << o.err;
+}
+
+// The input replaces its file whole when written, and is not touched when
+// the model is refused; it is never written over the model.
+TEST(MeshRun, WritesTheInputWholeOrNotAtAll) {
+  const Folder f;
+  f.write("ring.geo", kAnnulusDrawnBackwards);
+  f.write("ring.in", std::string(100000, 'x'));
+  EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.in")}).status, mesh::kExitRefused);
+  EXPECT_EQ(f.read("ring.in"), std::string(100000, 'x'));
+  const Outcome o =
+      mesh({path(f, "ring.geo"), "-o", path(f, "ring.in"), "--bc", "outer=-2 0.69314718056"});
+  EXPECT_EQ(o.status, mesh::kExitWritten) << o.err;
+  EXPECT_EQ(f.read("ring.in"), mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056"}).out);
+  EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.geo")}).status, mesh::kExitUsage);
+  EXPECT_EQ(f.read("ring.geo"), kAnnulusDrawnBackwards);
+}
+
+TEST(MeshRun, CommandLine) {
+  const Outcome help = mesh({"--help"});
+  EXPECT_EQ(help.status, mesh::kExitWritten);
+  EXPECT_EQ(help.out.rfind("Usage: velda-mesh MODEL", 0), 0u);
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{},
+                                                {"a.geo", "b.geo"},
+                                                {"a.geo", "--size-factor", "0"},
+                                                {"a.geo", "--set", "r"},
+                                                {"a.geo", "--bc", "=1 0"},
+                                                {"a.geo", "--frobnicate"},
+                                                {"a.geo", "-o"}}) {
+    const Outcome o = mesh(wrong);
+    EXPECT_EQ(o.status, mesh::kExitUsage) << o.err;
+    EXPECT_NE(o.err.find("Usage: velda-mesh"), std::string::npos);
+  }
+}
+
+}  // namespace
