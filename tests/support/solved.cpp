@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "tests/support/memory_run.hpp"
-#include "tools/plot/report_reader.hpp"
+#include "report/report.hpp"
 
 namespace test_support {
 namespace {
@@ -37,7 +37,7 @@ Solved solved(const std::string& input) {
   std::istringstream console(run.console);
   for (std::string line; std::getline(console, line);)
     if (line.rfind("FLUX", 0) == 0) s.fluxes.push_back(std::stod(line.substr(line.find(':') + 1)));
-  for (const auto& point : plot::parse_report(run.report, "OUT").internal)
+  for (const auto& point : report::parse(run.report, "OUT").results.internal)
     s.potentials.push_back(point.potential);
   return s;
 }
