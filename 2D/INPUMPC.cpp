@@ -11,7 +11,7 @@
 #include "2D/VELDA.hpp"
 #include "2D/boundary_checks.hpp"
 #include "2D/codes.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/free_form.hpp"
 #include "textio/layout.hpp"
 #include "textio/units.hpp"
@@ -35,7 +35,7 @@ constexpr int kLowestCode = -MAXINT;
                          std::initializer_list<textio::Value> values) {
   for (textio::OutputChannel* channel : channels) textio::write(*channel, layout, values);
   const std::vector<textio::Value> list(values);
-  textio::stop(message, textio::format_records(layout, list).front().substr(1));
+  runcontrol::stop(message, textio::format_records(layout, list).front().substr(1));
 }
 
 // The counts record: ISYMX, ISYMY, NELEM, NINTP, NBND and NBND last-node

@@ -97,7 +97,7 @@ std::unique_ptr<velda::Velda> whole_run(const fs::path& folder, double& elapsed,
                                          (folder / "capacity.out").string()};
   std::istringstream typed;
   std::ostringstream console, error;
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   std::unique_ptr<velda::Velda> state;
   int status = 0;
   const double processor_start = clock_seconds(CLOCK_PROCESS_CPUTIME_ID);

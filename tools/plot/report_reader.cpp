@@ -5,9 +5,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
+#include "runcontrol/files.hpp"
 #include "textio/fields.hpp"
-#include "textio/files.hpp"
 #include "textio/read_line.hpp"
 
 namespace plot {
@@ -339,7 +339,7 @@ Results read_report(const std::string& path) {
 std::string read_file(const std::string& path, const std::string& role) {
   const std::string what = "the " + role + " '" + path + "'";
   std::string why;
-  const auto file = textio::DiskFiles().open_existing(path, why);
+  const auto file = runcontrol::DiskFiles().open_existing(path, why);
   if (!file) throw PlotError("cannot open " + what + ": " + why);
   // Line by line, as the program reads, so that no file (not even an endless
   // one) is held beyond the bounds.
@@ -350,7 +350,7 @@ std::string read_file(const std::string& path, const std::string& role) {
       case textio::LineRead::kEnd:
         return bytes;
       case textio::LineRead::kError:
-        throw PlotError(textio::with_system_reason("cannot read " + what));
+        throw PlotError(runcontrol::with_system_reason("cannot read " + what));
       case textio::LineRead::kTooLong:
         throw PlotError("cannot read " + what + ": line " + std::to_string(number) +
                         " is longer than " + std::to_string(textio::kMaxLineLength) +

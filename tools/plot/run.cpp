@@ -6,14 +6,14 @@
 #include <optional>
 #include <vector>
 
+#include "runcontrol/files.hpp"
+#include "textio/printable.hpp"
 #include "tools/plot/checks.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/picture.hpp"
 #include "tools/plot/plot_error.hpp"
 #include "tools/plot/problem.hpp"
 #include "tools/plot/report_reader.hpp"
-#include "textio/files.hpp"
-#include "textio/printable.hpp"
 
 namespace plot {
 namespace {
@@ -65,7 +65,7 @@ bool same_file(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   return std::filesystem::path(a).lexically_normal() ==
              std::filesystem::path(b).lexically_normal() ||
-         textio::DiskFiles().same_file(a, b);
+         runcontrol::DiskFiles().same_file(a, b);
 }
 
 // A whole decimal number in the allowed range.
@@ -79,7 +79,7 @@ bool grid_points(const std::string& text, int& points) {
 
 void write_picture(const std::string& path, const std::string& svg) {
   std::string why;
-  const auto file = textio::DiskFiles().create(path, why);
+  const auto file = runcontrol::DiskFiles().create(path, why);
   if (!file) throw PlotError("cannot create the picture '" + path + "': " + why);
   file->stream() << svg;
   if (!file->keep(why)) throw PlotError("cannot write the picture '" + path + "': " + why);

@@ -1,6 +1,6 @@
-#include "textio/memory_files.hpp"
+#include "tests/support/memory_files.hpp"
 
-namespace textio {
+namespace test_support {
 
 void MemoryFiles::add(const std::string& name, const std::string& bytes) {
   files_[name] = std::stringbuf(bytes);
@@ -21,9 +21,9 @@ std::unique_ptr<std::istream> MemoryFiles::open_existing(const std::string& name
   return std::make_unique<std::istringstream>(file->second.str());
 }
 
-std::unique_ptr<OutputFile> MemoryFiles::create(const std::string& name, std::string&) {
+std::unique_ptr<runcontrol::OutputFile> MemoryFiles::create(const std::string& name, std::string&) {
   files_[name] = std::stringbuf();
   return std::make_unique<BufferFile>(files_[name]);
 }
 
-}  // namespace textio
+}  // namespace test_support

@@ -7,13 +7,13 @@
 #include <streambuf>
 #include <string>
 
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 
-namespace textio {
+namespace test_support {
 
 // A file written straight into a buffer that another object owns, and kept
 // as written.
-class BufferFile : public OutputFile {
+class BufferFile : public runcontrol::OutputFile {
  public:
   explicit BufferFile(std::streambuf& buffer) : out_(&buffer) {}
   std::ostream& stream() override { return out_; }
@@ -23,7 +23,7 @@ class BufferFile : public OutputFile {
   std::ostream out_;
 };
 
-class MemoryFiles : public FileSystem {
+class MemoryFiles : public runcontrol::FileSystem {
  public:
   // Makes `name` an existing file holding `bytes`.
   void add(const std::string& name, const std::string& bytes);
@@ -31,10 +31,11 @@ class MemoryFiles : public FileSystem {
   std::string contents(const std::string& name) const;
 
   std::unique_ptr<std::istream> open_existing(const std::string& name, std::string& why) override;
-  std::unique_ptr<OutputFile> create(const std::string& name, std::string& why) override;
+  std::unique_ptr<runcontrol::OutputFile> create(const std::string& name,
+                                                 std::string& why) override;
 
  private:
   std::map<std::string, std::stringbuf> files_;
 };
 
-}  // namespace textio
+}  // namespace test_support
