@@ -7,11 +7,11 @@
 #include <string>
 
 #include "2D/VELDA.hpp"
-#include "bench/capacity_case.hpp"
-#include "tools/plot/contours.hpp"
-#include "tools/plot/picture.hpp"
+#include "fixtures/capacity_case.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tools/plot/contours.hpp"
+#include "tools/plot/picture.hpp"
 
 namespace {
 
@@ -106,10 +106,10 @@ TEST(Field, SaddleCellsJoinByTheirMean) {
 // 2 MB, with bands and level lines as paths, not one shape per cell.
 TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   const auto run =
-      test_support::run_in_memory(bench::quarter_box_case(bench::kCapacityElements, 200));
+      test_support::run_in_memory(fixtures::quarter_box_case(fixtures::kCapacityElements, 200));
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Problem problem = plot::problem_from_text(
-      bench::quarter_box_case(bench::kCapacityElements, 200), "capacity.in");
+      fixtures::quarter_box_case(fixtures::kCapacityElements, 200), "capacity.in");
   const plot::Results results = plot::parse_report(run.report, "capacity.out");
   const plot::Examination examination = plot::examine(problem);
   const plot::FieldGrid grid =
