@@ -135,22 +135,22 @@ void read_internal_points(Velda& v, textio::InputChannel& in) {
 }  // namespace
 
 void INPUMPC(Velda& v, textio::Units& u) {
-  // 1-2. The title, whose first character is its record's control character.
+  // The title, whose first character is its record's control character.
   textio::write(u.report, R"((1X, 79("*")))");
   const std::string TITLE = textio::read_text(u.input, kTitleLength);
   textio::write(u.report, "(A)", {TITLE});
-  // 3-7. The counts, checked against the capacities, and their echo.
+  // The counts, checked against the capacities, and their echo.
   read_counts(v, u.input);
   check_capacities(v, u.console);
   echo_counts(v, u.report);
-  // 8-10. The boundary points.
+  // The boundary points.
   read_points(v, u);
-  // 11-12. The boundary conditions.
+  // The boundary conditions.
   textio::write(
       u.report,
       R"((/, /, 2X, "BOUNDARY CONDITIONS", /, /, 2X, "NODE", 6X, "CODE", 7X, "PRESCRIBED VALUE", 5X, "INT.IMPEDANCE / EPS"))");
   for (int I = 1; I <= v.NELEM; ++I) read_node(v, u, I);
-  // 13. The internal points, not echoed.
+  // The internal points, not echoed.
   read_internal_points(v, u.input);
   // Boundaries that cannot be made into elements stop the run here, with
   // the whole input echoed.

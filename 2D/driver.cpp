@@ -62,30 +62,30 @@ int run(Velda& v, std::span<const std::string> args, const Console& console,
     // 3. The two file names, from the command line or the console.
     std::string INFILE, OUTFILE;
     step("GETFNAMES", [&] { GETFNAMES(INFILE, OUTFILE, args, u); });
-    // 4. The input file, which must exist; then 5. the report file, which
-    // must not be the input, written to replace any file of its name when
-    // the run ends.
+    // 4. The input file, which must exist, and the report file, which must
+    // not be the input, written to replace any file of its name when the
+    // run ends.
     runcontrol::open_input(u, files, v.input_unit, file_name(INFILE));
     runcontrol::open_report(u, files, v.report_unit, file_name(OUTFILE), file_name(INFILE));
-    // 6. Read, check and echo the problem.
+    // 5. Read, check and echo the problem.
     step("INPUMPC", [&] { INPUMPC(v, u); });
-    // 7. Elements, nodes, lengths and tangents.
+    // 6. Elements, nodes, lengths and tangents.
     step("GEOM", [&] { GEOM(v); });
-    // 8-9. The system of equations.
+    // 7. The system of equations.
     textio::write(u.console, R"((1X, "Now Calculating G and H"))");
     step("GHMAMPC", [&] { GHMAMPC(v); });
-    // 10-12. Its solution; a small pivot is noted in the report.
+    // 8. Its solution; a small pivot is noted in the report.
     textio::write(u.console, R"((1X, "Now Solving"))");
     int IER = 0;
     step("DPVT", [&] { solve(v, IER); });
     if (IER != 0) textio::write(u.report, R"((1X, "**** IER NON ZERO IN DPVT :", I4))", {IER});
-    // 13. Potential and normal derivative at every node, the internal
+    // 9. Potential and normal derivative at every node, the internal
     // points, the results and the currents.
     step("REORDER", [&] { REORDER(v); });
     step("INTEMPC", [&] { INTEMPC(v); });
     step("OUTPMPC", [&] { OUTPMPC(v, u); });
     step("CURRENT", [&] { CURRENT(v, u); });
-    // 14. Close the input file, then the report file; 15. stop.
+    // 10. Close the input file, then the report file, and stop.
     u.input.close();
     u.report.close();
     runcontrol::stop();

@@ -1,14 +1,6 @@
-// The field grid. Beyond an interface (code 3), with n the element normal
-// pointing into the medium, EPS its permittivity relative to the region and
-// flux continuity q = EPS q2 (q2 the medium's derivative along n): the
-// region's Green identity gives 0 at a point P of the medium,
-//   0 = sum_outer (H u - G q) + sum_interface (H u - G q),
-// and the medium's own identity, its outward normal being -n,
-//   u(P) = sum_interface (-H u + G q2).
-// Adding EPS times the second to the first, the G terms cancel:
-//   EPS u(P) = sum_outer (H u - G q) + sum_interface (1 - EPS) H u,
-// which is POTENT's sum. So the medium holds POTENT / EPS; in the region the
-// first identity alone gives POTENT itself.
+// The field grid. Inside the medium of a closed interface POTENT's sum is
+// EPS times the potential (2D/interface_medium.hpp); in the region it is the
+// potential itself.
 #include "tools/plot/field_grid.hpp"
 
 #include <algorithm>
@@ -17,6 +9,7 @@
 
 #include "2D/VELDA.hpp"
 #include "2D/codes.hpp"
+#include "2D/interface_medium.hpp"
 #include "lib/parallel.hpp"
 
 namespace plot {
@@ -87,7 +80,8 @@ FieldGrid compute_field(const Problem& problem, const Chains& chains, const Resu
       }
       double u = 0.0;
       velda::POTENT(*v, p.x, p.y, u);
-      if (std::isfinite(u / divisor)) grid.value[static_cast<std::size_t>(k)] = u / divisor;
+      const double potential = velda::medium_potential(u, divisor);
+      if (std::isfinite(potential)) grid.value[static_cast<std::size_t>(k)] = potential;
     }
   });
   for (char m : in_medium) grid.has_medium = grid.has_medium || m != 0;
