@@ -17,6 +17,7 @@ refused() {
 }
 refused "a${newline}b.awk" s 1 2
 refused "$sweep/capacitor-gap.awk" "s${newline}t" 1
+refused "$sweep/capacitor-gap.awk" "s${newline}" 1 # not taken for s
 refused "$sweep/capacitor-gap.awk" s 1 x
 refused "$sweep/capacitor-gap.awk" s 1 2 1
 refused "$sweep/capacitor-gap.awk" s 1 2 7 # the problem takes gaps below 6
