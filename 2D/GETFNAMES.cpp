@@ -1,7 +1,7 @@
 #include "2D/GETFNAMES.hpp"
 
 #include "2D/VELDA.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/layout.hpp"
 #include "textio/printable.hpp"
 
@@ -33,13 +33,13 @@ void refuse_unusable(const std::string& name, int unit) {
   const std::string shown =
       name.size() > kLongestName ? name.substr(0, kLongestName) + "..." : name;
   if (name.find('\0') != std::string::npos)
-    throw textio::Failure(textio::Statement::OPEN, textio::channel_name(unit, shown),
-                          "the name holds a NUL byte, which no file name can hold");
+    throw runcontrol::Failure(runcontrol::Statement::OPEN, runcontrol::channel_name(unit, shown),
+                              "the name holds a NUL byte, which no file name can hold");
   if (name.size() > kLongestName)
-    throw textio::Failure(textio::Statement::OPEN, textio::channel_name(unit, shown),
-                          "the name has " + std::to_string(name.size()) +
-                              " characters: a file name may have at most " +
-                              std::to_string(kFileNameLength));
+    throw runcontrol::Failure(runcontrol::Statement::OPEN, runcontrol::channel_name(unit, shown),
+                              "the name has " + std::to_string(name.size()) +
+                                  " characters: a file name may have at most " +
+                                  std::to_string(kFileNameLength));
 }
 
 // One name: the command line's argument when there is one, else the typed

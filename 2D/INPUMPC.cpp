@@ -12,7 +12,7 @@
 #include "2D/boundary_checks.hpp"
 #include "2D/codes.hpp"
 #include "report/format.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/free_form.hpp"
 #include "textio/layout.hpp"
 #include "textio/units.hpp"
@@ -36,7 +36,7 @@ constexpr int kLowestCode = -MAXINT;
                          std::initializer_list<textio::Value> values) {
   for (textio::OutputChannel* channel : channels) textio::write(*channel, layout, values);
   const std::vector<textio::Value> list(values);
-  textio::stop(message, textio::format_records(layout, list).front().substr(1));
+  runcontrol::stop(message, textio::format_records(layout, list).front().substr(1));
 }
 
 // The counts record: ISYMX, ISYMY, NELEM, NINTP, NBND and NBND last-node
@@ -126,20 +126,20 @@ void read_internal_points(Velda& v, textio::InputChannel& in) {
 }  // namespace
 
 void INPUMPC(Velda& v, textio::Units& u) {
-  // 1-2. The title, whose first character is its record's control character.
+  // The title, whose first character is its record's control character.
   textio::write(u.report, report::kSeparator);
   const std::string TITLE = textio::read_text(u.input, kTitleLength);
   textio::write(u.report, report::kTitle, {TITLE});
-  // 3-7. The counts, checked against the capacities, and their echo.
+  // The counts, checked against the capacities, and their echo.
   read_counts(v, u.input);
   check_capacities(v, u.console);
   echo_counts(v, u.report);
-  // 8-10. The boundary points.
+  // The boundary points.
   read_points(v, u);
-  // 11-12. The boundary conditions.
+  // The boundary conditions.
   textio::write(u.report, report::kConditionsHeading);
   for (int I = 1; I <= v.NELEM; ++I) read_node(v, u, I);
-  // 13. The internal points, not echoed.
+  // The internal points, not echoed.
   read_internal_points(v, u.input);
   // Boundaries that cannot be made into elements stop the run here, with
   // the whole input echoed.

@@ -3,6 +3,7 @@
 // Every array is sized for the fixed capacities and indexed from 1, so that
 // the code reads like the formulas: XP(J), AMAT(I, J). The state is allocated
 // once, zero-filled, when the process starts; nothing is allocated later.
+// GLOSSARY.md, beside this file, says what each short name holds.
 #pragma once
 
 #include <array>

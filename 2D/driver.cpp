@@ -5,9 +5,9 @@
 #include "2D/GETFNAMES.hpp"
 #include "lib/DPVT.hpp"
 #include "report/format.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
+#include "runcontrol/run_end.hpp"
 #include "textio/layout.hpp"
-#include "textio/run_end.hpp"
 
 namespace velda {
 namespace {
@@ -18,18 +18,18 @@ namespace {
 // exception other than a stop or a failure, as an internal error of the step.
 template <typename Body>
 void step(const char* routine, Body body) {
-  const textio::Routine active(routine);
+  const runcontrol::Routine active(routine);
   std::feclearexcept(FE_ALL_EXCEPT);
   try {
     body();
-  } catch (const textio::Stop&) {
+  } catch (const runcontrol::Stop&) {
     throw;
-  } catch (const textio::Failure&) {
+  } catch (const runcontrol::Failure&) {
     throw;
   } catch (...) {
-    throw textio::internal_error();
+    throw runcontrol::internal_error();
   }
-  textio::check_arithmetic();
+  runcontrol::check_arithmetic();
 }
 
 // Solves AMAT x = DPOTB in place. An exactly zero pivot means the system has
@@ -38,21 +38,22 @@ void solve(Velda& v, int& IER) {
   try {
     lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, MAXEL, kPivotTolerance, IER);
   } catch (const lib::SingularMatrix& singular) {
-    throw textio::Failure(textio::Statement::ARITHMETIC, "singular system",
-                          "the system of equations is singular: its pivot at elimination stage " +
-                              std::to_string(singular.stage) +
-                              " is exactly zero (do two boundaries lie on each other?)");
+    throw runcontrol::Failure(
+        runcontrol::Statement::ARITHMETIC, "singular system",
+        "the system of equations is singular: its pivot at elimination stage " +
+            std::to_string(singular.stage) +
+            " is exactly zero (do two boundaries lie on each other?)");
   }
 }
 
 }  // namespace
 
 int run(Velda& v, std::span<const std::string> args, const Console& console,
-        textio::FileSystem& files) {
+        runcontrol::FileSystem& files) {
   textio::Units u;
   u.keyboard.connect(console.in, 0, {});
   u.console.connect(console.out, 0, {});
-  const textio::Routine routine("main");
+  const runcontrol::Routine routine("main");
   try {
     // 1. The problem is read from unit 5, the report written to unit 6.
     v.input_unit = kInputUnit;
@@ -62,40 +63,40 @@ int run(Velda& v, std::span<const std::string> args, const Console& console,
     // 3. The two file names, from the command line or the console.
     std::string INFILE, OUTFILE;
     step("GETFNAMES", [&] { GETFNAMES(INFILE, OUTFILE, args, u); });
-    // 4. The input file, which must exist; then 5. the report file, which
-    // must not be the input, written to replace any file of its name when
-    // the run ends.
-    textio::open_input(u, files, v.input_unit, file_name(INFILE));
-    textio::open_report(u, files, v.report_unit, file_name(OUTFILE), file_name(INFILE));
-    // 6. Read, check and echo the problem.
+    // 4. The input file, which must exist, and the report file, which must
+    // not be the input, written to replace any file of its name when the
+    // run ends.
+    runcontrol::open_input(u, files, v.input_unit, file_name(INFILE));
+    runcontrol::open_report(u, files, v.report_unit, file_name(OUTFILE), file_name(INFILE));
+    // 5. Read, check and echo the problem.
     step("INPUMPC", [&] { INPUMPC(v, u); });
-    // 7. Elements, nodes, lengths and tangents.
+    // 6. Elements, nodes, lengths and tangents.
     step("GEOM", [&] { GEOM(v); });
-    // 8-9. The system of equations.
+    // 7. The system of equations.
     textio::write(u.console, R"((1X, "Now Calculating G and H"))");
     step("GHMAMPC", [&] { GHMAMPC(v); });
-    // 10-12. Its solution; a small pivot is noted in the report.
+    // 8. Its solution; a small pivot is noted in the report.
     textio::write(u.console, R"((1X, "Now Solving"))");
     int IER = 0;
     step("DPVT", [&] { solve(v, IER); });
     if (IER != 0) textio::write(u.report, report::kPivotWarning, {IER});
-    // 13. Potential and normal derivative at every node, the internal
+    // 9. Potential and normal derivative at every node, the internal
     // points, the results and the currents.
     step("REORDER", [&] { REORDER(v); });
     step("INTEMPC", [&] { INTEMPC(v); });
     step("OUTPMPC", [&] { OUTPMPC(v, u); });
     step("CURRENT", [&] { CURRENT(v, u); });
-    // 14. Close the input file, then the report file; 15. stop.
+    // 10. Close the input file, then the report file, and stop.
     u.input.close();
     u.report.close();
-    textio::stop();
-  } catch (const textio::Stop& stop) {
-    return textio::end_with_stop(u, stop, console.error);
-  } catch (const textio::Failure& failure) {
-    return textio::end_with_failure(u, failure, console.error);
+    runcontrol::stop();
+  } catch (const runcontrol::Stop& stop) {
+    return runcontrol::end_with_stop(u, stop, console.error);
+  } catch (const runcontrol::Failure& failure) {
+    return runcontrol::end_with_failure(u, failure, console.error);
   } catch (...) {
     // Thrown outside the steps: an internal error too, never an abort.
-    return textio::end_with_failure(u, textio::internal_error(), console.error);
+    return runcontrol::end_with_failure(u, runcontrol::internal_error(), console.error);
   }
 }
 

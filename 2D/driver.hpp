@@ -7,7 +7,7 @@
 #include <string>
 
 #include "2D/VELDA.hpp"
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 
 namespace velda {
 
@@ -25,6 +25,6 @@ struct Console {
 // command line args (the program's name first). Returns the exit status: 0
 // after a stop, 1 after a failure report.
 int run(Velda& v, std::span<const std::string> args, const Console& console,
-        textio::FileSystem& files);
+        runcontrol::FileSystem& files);
 
 }  // namespace velda

@@ -12,27 +12,27 @@
 
 #include "2D/driver.hpp"
 #include "2D/influence_maths.hpp"
-#include "textio/failure.hpp"
-#include "textio/run_end.hpp"
+#include "runcontrol/failure.hpp"
+#include "runcontrol/run_end.hpp"
 
 int main(int argc, char** argv) {
   try {
     velda::choose_influence_maths(std::getenv("VELDA_SIMD"));
   } catch (const std::invalid_argument& refused) {
     std::cerr << "velda: " << refused.what() << "\n";
-    return textio::kExitFailure;
+    return runcontrol::kExitFailure;
   }
   const std::vector<std::string> args(argv, argv + argc);
   // The whole problem state, about 21 MB, allocated once and zero-filled.
   const std::unique_ptr<velda::Velda> state(new (std::nothrow) velda::Velda());
   if (!state) {
-    const textio::Routine routine("main");
-    std::cerr << textio::Failure(textio::Statement::ALLOCATE, "problem state",
-                                 "there is not enough memory for the problem state (" +
-                                     std::to_string(sizeof(velda::Velda) >> 20) + " MiB)")
+    const runcontrol::Routine routine("main");
+    std::cerr << runcontrol::Failure(runcontrol::Statement::ALLOCATE, "problem state",
+                                     "there is not enough memory for the problem state (" +
+                                         std::to_string(sizeof(velda::Velda) >> 20) + " MiB)")
                      .report();
-    return textio::kExitFailure;
+    return runcontrol::kExitFailure;
   }
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   return velda::run(*state, args, {std::cin, std::cout, std::cerr}, disk);
 }

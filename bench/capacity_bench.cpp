@@ -23,9 +23,9 @@
 #include "2D/VELDA.hpp"
 #include "2D/driver.hpp"
 #include "2D/influence_maths.hpp"
-#include "bench/capacity_case.hpp"
-#include "bench/column_oriented_elimination.hpp"
 #include "bench/maths_floor.hpp"
+#include "fixtures/capacity_case.hpp"
+#include "fixtures/column_oriented_elimination.hpp"
 #include "lib/DPVT.hpp"
 #include "lib/elimination_kernels.hpp"
 #include "lib/parallel.hpp"
@@ -97,7 +97,7 @@ std::unique_ptr<velda::Velda> whole_run(const fs::path& folder, double& elapsed,
                                          (folder / "capacity.out").string()};
   std::istringstream typed;
   std::ostringstream console, error;
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   std::unique_ptr<velda::Velda> state;
   int status = 0;
   const double processor_start = clock_seconds(CLOCK_PROCESS_CPUTIME_ID);
@@ -129,8 +129,8 @@ void time_steps(velda::Velda& v, const Results& expected, std::vector<double>& s
     lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, velda::MAXEL, velda::kPivotTolerance, IER);
   });
   t.column_oriented = thread_seconds([&] {
-    bench::column_oriented_elimination(A.data(), solution.data(), v.NELEM, 1, velda::MAXEL,
-                                       velda::kPivotTolerance, column_IER);
+    fixtures::column_oriented_elimination(A.data(), solution.data(), v.NELEM, 1, velda::MAXEL,
+                                          velda::kPivotTolerance, column_IER);
   });
   identical = identical && IER == column_IER &&
               std::memcmp(solution.data(), v.DPOTB.data(), v.NELEM * sizeof(double)) == 0;
@@ -248,7 +248,7 @@ int main(int argc, char** argv) {
   const fs::path folder = fs::temp_directory_path() / ("velda_bench_" + std::to_string(getpid()));
   fs::create_directories(folder);
   std::ofstream(folder / "capacity.in", std::ios::binary)
-      << bench::quarter_box_case(bench::kCapacityElements, bench::kCapacityInternalPoints);
+      << fixtures::quarter_box_case(fixtures::kCapacityElements, fixtures::kCapacityInternalPoints);
 
   double warm_up, warm_up_processor;
   const std::unique_ptr<velda::Velda> v = whole_run(folder, warm_up, warm_up_processor);

@@ -20,10 +20,10 @@
 
 #include "2D/VELDA.hpp"
 #include "2D/driver.hpp"
-#include "bench/capacity_case.hpp"
+#include "fixtures/capacity_case.hpp"
 #include "geometry/checks.hpp"
 #include "lib/parallel.hpp"
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
 #include "report/report.hpp"
@@ -54,7 +54,7 @@ std::unique_ptr<velda::Velda> solved_run(const fs::path& folder) {
                                          (folder / "capacity.out").string()};
   std::istringstream typed;
   std::ostringstream console, error;
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   auto state = std::make_unique<velda::Velda>();
   if (velda::run(*state, args, {typed, console, error}, disk) != 0)
     throw std::runtime_error("the capacity run failed: " + error.str());
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
       fs::temp_directory_path() / ("velda_field_bench_" + std::to_string(getpid()));
   fs::create_directories(folder);
   std::ofstream(folder / "capacity.in", std::ios::binary)
-      << bench::quarter_box_case(bench::kCapacityElements, bench::kCapacityInternalPoints);
+      << fixtures::quarter_box_case(fixtures::kCapacityElements, fixtures::kCapacityInternalPoints);
   const std::unique_ptr<velda::Velda> v = solved_run(folder);
   const plot::Problem problem = plot::read_problem((folder / "capacity.in").string());
   const plot::Results results = report::read((folder / "capacity.out").string()).results;

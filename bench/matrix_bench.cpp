@@ -18,9 +18,9 @@
 #include "2D/VELDA.hpp"
 #include "2D/driver.hpp"
 #include "2D/unit_right_hand_sides.hpp"
-#include "bench/capacity_case.hpp"
+#include "fixtures/capacity_case.hpp"
 #include "lib/DPVT.hpp"
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 #include "tools/matrix/run.hpp"
 
 namespace {
@@ -53,7 +53,7 @@ Time timed(Body body) {
 // The capacity case without internal points, the conductor's node records
 // (code -2) dealt round groups 2 ... groups.
 std::string case_with_groups(int groups) {
-  std::istringstream in(bench::quarter_box_case(bench::kCapacityElements, 0));
+  std::istringstream in(fixtures::quarter_box_case(fixtures::kCapacityElements, 0));
   std::string text;
   int next = 0;
   for (std::string line; std::getline(in, line);) {
@@ -67,7 +67,7 @@ Time velda_run(const fs::path& input, const fs::path& report) {
   const std::vector<std::string> args = {"velda", input.string(), report.string()};
   std::istringstream typed;
   std::ostringstream console, error;
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   int status = 0;
   const Time t = timed([&] {
     const auto state = std::make_unique<velda::Velda>();
@@ -80,7 +80,7 @@ Time velda_run(const fs::path& input, const fs::path& report) {
 Time matrix_run(const fs::path& input) {
   const std::vector<std::string> args = {input.string()};
   std::ostringstream out, err;
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   int status = 0;
   const Time t = timed([&] { status = matrix::run(args, out, err, disk); });
   if (status != 0) throw std::runtime_error("velda-matrix failed: " + err.str());
@@ -98,8 +98,8 @@ Steps time_steps(const fs::path& input, int groups) {
   std::ostringstream echo, console;
   u.report.connect(echo, velda::kReportUnit, "echo");
   u.console.connect(console, 0, {});
-  textio::DiskFiles disk;
-  textio::open_input(u, disk, velda::kInputUnit, input.string());
+  runcontrol::DiskFiles disk;
+  runcontrol::open_input(u, disk, velda::kInputUnit, input.string());
   const auto v = std::make_unique<velda::Velda>();
   velda::INPUMPC(*v, u);
   velda::GEOM(*v);
@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
   const fs::path folder = fs::temp_directory_path() / ("matrix_bench_" + std::to_string(getpid()));
   fs::create_directories(folder);
   std::printf("capacity case, %d elements, no internal points; load average %s\n",
-              bench::kCapacityElements, load_average().c_str());
+              fixtures::kCapacityElements, load_average().c_str());
   bench_case(folder, 2, repetitions);
   bench_case(folder, kMoreGroups, repetitions);
   std::printf("load average at the end %s\n", load_average().c_str());

@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "2D/driver.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
+#include "runcontrol/memory_files.hpp"
 #include "textio/free_form.hpp"
-#include "textio/memory_files.hpp"
 
 namespace {
 
@@ -35,7 +35,7 @@ bool too_large(std::string_view bytes) {
   try {
     in.next_line();  // the title
     textio::FreeFormRead(in) >> ISYMX >> ISYMY >> NELEM >> NINTP;
-  } catch (const textio::Failure&) {
+  } catch (const runcontrol::Failure&) {
     return false;
   }
   return (kMaxElements < NELEM && NELEM <= velda::MAXEL) ||
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // dominate, and every step writes each entry it later reads.
   static const auto state = std::make_unique<velda::Velda>();
   static const std::string args[] = {"velda", "IN", "OUT"};
-  textio::MemoryFiles files;  // the input file IN holds the fuzzer's bytes
+  runcontrol::MemoryFiles files;  // the input file IN holds the fuzzer's bytes
   files.add("IN", std::string(bytes));
   std::istringstream typed;
   std::ostringstream console, error;

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "2D/VELDA.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/units.hpp"
 
 namespace gmsh_import {
@@ -20,9 +20,9 @@ std::string velda_refusal(const std::string& text) {
   u.console.connect(console, 0, {});
   try {
     velda::INPUMPC(*v, u);
-  } catch (const textio::Stop& refused) {
+  } catch (const runcontrol::Stop& refused) {
     return refused.reason.empty() ? refused.message : refused.reason;
-  } catch (const textio::Failure& failure) {
+  } catch (const runcontrol::Failure& failure) {
     return failure.reason();
   }
   return {};

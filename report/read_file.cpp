@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "report/report_error.hpp"
-#include "textio/failure.hpp"
-#include "textio/files.hpp"
+#include "runcontrol/failure.hpp"
+#include "runcontrol/files.hpp"
 #include "textio/read_line.hpp"
 
 namespace report {
@@ -18,7 +18,7 @@ constexpr std::size_t kBlockSize = std::size_t{64} << 10;
 std::string read_file(const std::string& path, const std::string& role) {
   const std::string what = "the " + role + " '" + path + "'";
   std::string why;
-  const auto file = textio::DiskFiles().open_existing(path, why);
+  const auto file = runcontrol::DiskFiles().open_existing(path, why);
   if (!file) throw ReportError("cannot open " + what + ": " + why);
   // In blocks, counting the length of each line on the way, so that no
   // file (not even an endless one) is held beyond the bounds.
@@ -43,7 +43,7 @@ std::string read_file(const std::string& path, const std::string& role) {
                         std::to_string(kMaxFileSize >> 20) + " MiB");
     bytes.append(block.data(), got);
   }
-  if (file->bad()) throw ReportError(textio::with_system_reason("cannot read " + what));
+  if (file->bad()) throw ReportError(runcontrol::with_system_reason("cannot read " + what));
   return bytes;
 }
 

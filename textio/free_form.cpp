@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 
 namespace textio {
 namespace {
@@ -53,11 +53,12 @@ bool is_real(std::string_view s, std::size_t& exponent_at) {
 
 // The failure for a value of the current line that cannot be taken, e.g.
 // "1.5x" in line 3 is not a real number.
-Failure bad_value(const InputChannel& in, std::string_view value, const char* problem) {
+runcontrol::Failure bad_value(const InputChannel& in, std::string_view value, const char* problem) {
   std::string text(value.substr(0, kShownValueLength));
   if (value.size() > kShownValueLength) text += "...";
-  return Failure(Statement::READ, in.name(),
-                 "\"" + text + "\" in line " + std::to_string(in.line_number()) + problem);
+  return runcontrol::Failure(
+      runcontrol::Statement::READ, in.name(),
+      "\"" + text + "\" in line " + std::to_string(in.line_number()) + problem);
 }
 
 constexpr const char* kNotInteger = " is not an integer";
@@ -79,9 +80,9 @@ std::string_view FreeFormRead::next_value(const char* kind) {
     }
     if (rest_.front() != ',') break;
     if (after_comma || first_value_)
-      throw Failure(Statement::READ, in_.name(),
-                    "empty value in line " + std::to_string(in_.line_number()) + " where " + kind +
-                        " was expected");
+      throw runcontrol::Failure(runcontrol::Statement::READ, in_.name(),
+                                "empty value in line " + std::to_string(in_.line_number()) +
+                                    " where " + kind + " was expected");
     after_comma = true;
     rest_.remove_prefix(1);
   }

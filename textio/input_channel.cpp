@@ -3,14 +3,14 @@
 #include <cerrno>
 #include <string>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/read_line.hpp"
 
 namespace textio {
 
 void InputChannel::connect(std::istream& source, int unit, const std::string& name) {
   source_ = &source;
-  name_ = channel_name(unit, name);
+  name_ = runcontrol::channel_name(unit, name);
   line_.clear();
   line_number_ = 0;
   reread_ = false;
@@ -26,15 +26,16 @@ std::string_view InputChannel::next_line() {
     case LineRead::kLine:
       break;
     case LineRead::kEnd:
-      throw Failure(Statement::READ, name_,
-                    "end of file after line " + std::to_string(line_number_) +
-                        ", before every value of the record was read");
+      throw runcontrol::Failure(runcontrol::Statement::READ, name_,
+                                "end of file after line " + std::to_string(line_number_) +
+                                    ", before every value of the record was read");
     case LineRead::kTooLong:
-      throw Failure(Statement::READ, name_,
-                    "line " + std::to_string(line_number_ + 1) + " is longer than " +
-                        std::to_string(kMaxLineLength) + " characters");
+      throw runcontrol::Failure(runcontrol::Statement::READ, name_,
+                                "line " + std::to_string(line_number_ + 1) + " is longer than " +
+                                    std::to_string(kMaxLineLength) + " characters");
     case LineRead::kError:
-      throw Failure(Statement::READ, name_, with_system_reason("the file could not be read"));
+      throw runcontrol::Failure(runcontrol::Statement::READ, name_,
+                                runcontrol::with_system_reason("the file could not be read"));
   }
   if (!line_.empty() && line_.back() == '\r') line_.pop_back();
   ++line_number_;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/fields.hpp"
 
 namespace textio {
@@ -227,9 +227,9 @@ void write(OutputChannel& channel, std::string_view layout, std::span<const Valu
   for (const Value& value : values) {
     const double* real = std::get_if<double>(&value);
     if (real != nullptr && !std::isfinite(*real)) {
-      check_arithmetic();
-      throw Failure(Statement::ARITHMETIC, channel.name(),
-                    "a result to be written is not a finite number");
+      runcontrol::check_arithmetic();
+      throw runcontrol::Failure(runcontrol::Statement::ARITHMETIC, channel.name(),
+                                "a result to be written is not a finite number");
     }
   }
   for (const std::string& rec : format_records(layout, values)) channel.record(rec);

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 
 namespace textio {
 namespace {
@@ -29,7 +29,7 @@ std::string_view spacing(char control, bool pending) {
 void OutputChannel::connect(std::ostream& sink, int unit, const std::string& name) {
   sink_ = &sink;
   unit_ = unit;
-  name_ = channel_name(unit, name);
+  name_ = runcontrol::channel_name(unit, name);
   pending_ = false;
 }
 
@@ -58,15 +58,17 @@ void OutputChannel::close() {
   const bool failed = !*sink_;
   sink_ = nullptr;
   if (failed)
-    throw Failure(Statement::CLOSE, name_,
-                  with_system_reason("the file could not be written completely"));
+    throw runcontrol::Failure(
+        runcontrol::Statement::CLOSE, name_,
+        runcontrol::with_system_reason("the file could not be written completely"));
 }
 
 void OutputChannel::put(std::string_view bytes) {
   errno = 0;
   sink_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!*sink_)
-    throw Failure(Statement::WRITE, name_, with_system_reason("the file could not be written"));
+    throw runcontrol::Failure(runcontrol::Statement::WRITE, name_,
+                              runcontrol::with_system_reason("the file could not be written"));
 }
 
 }  // namespace textio

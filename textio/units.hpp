@@ -4,9 +4,9 @@
 #include <istream>
 #include <memory>
 
+#include "runcontrol/replacing_file.hpp"
 #include "textio/input_channel.hpp"
 #include "textio/output_channel.hpp"
-#include "textio/replacing_file.hpp"
 
 namespace textio {
 
@@ -17,7 +17,7 @@ struct Units {
   OutputChannel report;   // the report file, unit 6
 
   std::unique_ptr<std::istream> input_file;
-  std::unique_ptr<OutputFile> report_file;
+  std::unique_ptr<runcontrol::OutputFile> report_file;
 };
 
 }  // namespace textio

@@ -13,6 +13,7 @@
 #include "2D/VELDA.hpp"
 #include "2D/influence_maths.hpp"
 #include "2D/influence_operands.hpp"
+#include "fixtures/circle.hpp"
 #include "tests/support/problems.hpp"
 
 namespace test_support {
@@ -91,7 +92,7 @@ TEST(INFL2D, BatchesGiveTheBitsOfOneCallAtATimeOnEveryPath) {
     // a squared distance of 0.
     const auto v =
         geometry({at(polyline({{-1, -1}, {1, -1}, {1, 1}, {-1, 1}, {-1, -1}}, 1)),
-                  at(bench::circle(0.3, -0.2, 0.4, 23, true)),
+                  at(fixtures::circle(0.3, -0.2, 0.4, 23, true)),
                   at(polyline({{-3, 2}, {3, 2.5}}, 40)), at(polyline({{0, 0}, {0.5, 0.25}}, 2))});
     std::vector<Point> points =
         at({{5, 2.5}, {-4, 2 - 0.5 / 6}, {0.31, -0.19}, {7, -9}, {-1e-170, -1e-170}});

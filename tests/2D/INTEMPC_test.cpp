@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "2D/VELDA.hpp"
+#include "fixtures/circle.hpp"
 #include "tests/support/problems.hpp"
 
 namespace test_support {
@@ -28,7 +29,8 @@ struct Errors {
 // (u_x, u_y = 2 (x, y)/r^2), and the error of the flux out through the outer
 // circle, sum ELEN q = 2 pi/ln 2 times the rise of u from hole to circle.
 Errors annulus_errors(int n) {
-  const auto v = geometry({bench::circle(0, 0, 2, n, false), bench::circle(0, 0, 1, n, true)});
+  const auto v =
+      geometry({fixtures::circle(0, 0, 2, n, false), fixtures::circle(0, 0, 1, n, true)});
   prescribe(*v, 1, 2 * n, 0, u);
   const Point points[] = {{1.5, 0}, {0, -1.2}, {-1.3, 1.1}, {1.2, 1.0}, {-0.5, -1.7}};
   v->NINTP = std::size(points);

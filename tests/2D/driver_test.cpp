@@ -22,7 +22,7 @@ TEST(Driver, AnUnexpectedExceptionInAStepEndsWithAFailureReport) {
   std::istream typed(&faulty);
   typed.exceptions(std::ios::badbit);  // the stream passes the fault on
   std::ostringstream out, error;
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   const auto state = std::make_unique<velda::Velda>();
   const std::string args[] = {"velda"};  // the names are asked for: GETFNAMES reads
   EXPECT_EQ(velda::run(*state, args, {typed, out, error}, disk), 1);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "2D/influence_maths.hpp"
-#include "bench/capacity_case.hpp"
+#include "fixtures/capacity_case.hpp"
 #include "lib/elimination_kernels.hpp"
 #include "lib/parallel.hpp"
 #include "tests/support/memory_run.hpp"
@@ -20,7 +20,7 @@ namespace {
 // the largest count asked for and lends each run as many as it wants.
 test_support::MemoryRun run_with(int threads, bool portable_kernels,
                                  const velda::InfluenceMaths& path = velda::influence_maths()) {
-  static const std::string input = bench::quarter_box_case(320, 300);
+  static const std::string input = fixtures::quarter_box_case(320, 300);
   lib::testing::override_thread_count(threads);
   lib::testing::force_portable_kernels(portable_kernels);
   velda::choose_influence_maths(path.name);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "fixtures/circle.hpp"
 #include "tests/support/problems.hpp"
 
 namespace {
@@ -18,7 +19,7 @@ using test_support::Point;
 std::unique_ptr<velda::Velda> every_code() {
   auto v =
       test_support::geometry({test_support::polyline({{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}}, 4),
-                              bench::circle(1.5, 1.5, 0.5, 12, true)});
+                              fixtures::circle(1.5, 1.5, 0.5, 12, true)});
   const auto value = [](double x, double y) { return x - 2 * y + 0.5; };
   test_support::prescribe(*v, 1, 4, 0, value);
   test_support::prescribe(*v, 5, 8, 1, value);

@@ -1,6 +1,8 @@
 // Every bundled example gives its checked-in report and console, byte for
-// byte, on every path with FMA of the influence integrals' functions (named
-// by VELDA_SIMD): a change that moves any printed digit or byte shows here.
+// byte, on every path of the influence integrals' functions (named by
+// VELDA_SIMD): a change that moves any printed digit or byte shows here. The
+// path without FMA may differ from the others in a last bit, never in a
+// printed digit of these examples.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -16,7 +18,7 @@ TEST_P(Example, GivesItsExpectedReportAndConsole) {
   test_support::Folder folder;
   folder.write(name + ".in", test_support::source_file("examples/" + name + ".in"));
   for (const velda::InfluenceMaths* path : velda::influence_maths_paths()) {
-    if (!path->fma || !velda::processor_runs(*path)) continue;
+    if (!velda::processor_runs(*path)) continue;
     SCOPED_TRACE(path->name);
     setenv("VELDA_SIMD", path->name, 1);
     const auto run = folder.run({name + ".in", name + ".out"});

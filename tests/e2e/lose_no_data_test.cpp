@@ -7,7 +7,7 @@
 #include <set>
 #include <thread>
 
-#include "bench/capacity_case.hpp"
+#include "fixtures/capacity_case.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/run_program.hpp"
 
@@ -81,8 +81,8 @@ TEST_F(LoseNoData, OverLongAndNulNamesAreRefusedBeforeAnyFileIsOpened) {
 // A run killed while it writes the report, or stopped by a full disk, leaves
 // the earlier report as it was, and a full disk is named as the reason.
 TEST_F(LoseNoData, AReportIsReplacedWholeOrNotAtAll) {
-  folder_.write("capacity.in",
-                bench::quarter_box_case(bench::kCapacityElements, bench::kCapacityInternalPoints));
+  folder_.write("capacity.in", fixtures::quarter_box_case(fixtures::kCapacityElements,
+                                                          fixtures::kCapacityInternalPoints));
   folder_.write("r.out", kOldReport);
   test_support::Child killed(folder_.path(), {{"capacity.in", "r.out"}});
   // The echo is written at the start; the solution takes a second or more.
@@ -116,8 +116,8 @@ TEST_F(LoseNoData, AReportIsReplacedWholeOrNotAtAll) {
 // Two runs on one report each write a whole report: the last one stays. A
 // report named by a symbolic link replaces the link's target.
 TEST_F(LoseNoData, ConcurrentRunsAndLinksLeaveAWholeReport) {
-  folder_.write("small.in", bench::quarter_box_case(400, 1000));
-  folder_.write("large.in", bench::quarter_box_case(480, 1000));
+  folder_.write("small.in", fixtures::quarter_box_case(400, 1000));
+  folder_.write("large.in", fixtures::quarter_box_case(480, 1000));
   ASSERT_EQ(run({{"small.in", "small.out"}}).status, 0);
   ASSERT_EQ(run({{"large.in", "large.out"}}).status, 0);
   test_support::Child small(folder_.path(), {{"small.in", "r.out"}});

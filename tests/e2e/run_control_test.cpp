@@ -87,12 +87,12 @@ TEST_F(RunControl, AnUnknownMathsPathIsRefused) {
 // A report whose last bytes cannot be written out when it is closed: the
 // failure names the statement with its code and the report's unit and file.
 TEST(RunControlInMemory, ReportThatCannotBeClosedFails) {
-  struct FullDisk : textio::MemoryFiles {
+  struct FullDisk : runcontrol::MemoryFiles {
     struct : std::stringbuf {
       int sync() override { return -1; }
     } full;
-    std::unique_ptr<textio::OutputFile> create(const std::string&, std::string&) override {
-      return std::make_unique<textio::BufferFile>(full);
+    std::unique_ptr<runcontrol::OutputFile> create(const std::string&, std::string&) override {
+      return std::make_unique<runcontrol::BufferFile>(full);
     }
   } files;
   const auto run =

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bench/capacity_case.hpp"
+#include "fixtures/capacity_case.hpp"
 #include "geometry/checks.hpp"
 #include "geometry/region_index.hpp"
 #include "geometry/segment_index.hpp"
@@ -36,7 +36,7 @@ Scanned scan(const std::vector<geometry::Piece>& pieces, lib::Point p, double sh
 
 TEST(Indexes, AnswerAsTheScanOfEveryElementDoes) {
   const plot::Problem problem =
-      plot::problem_from_text(bench::quarter_box_case(kElements, 0), "capacity.in");
+      plot::problem_from_text(fixtures::quarter_box_case(kElements, 0), "capacity.in");
   const geometry::Chains chains = geometry::chain_pieces(problem.pieces, 1.0E-9);
   ASSERT_GE(chains.loops.size(), 3U);
   const geometry::Box& box = problem.bounds;

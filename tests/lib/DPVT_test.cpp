@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "2D/driver.hpp"
-#include "bench/column_oriented_elimination.hpp"
+#include "fixtures/column_oriented_elimination.hpp"
 #include "lib/elimination_kernels.hpp"
 #include "lib/parallel.hpp"
 
@@ -117,8 +117,8 @@ TEST(DPVT, MatchesTheTextbookLoopBitForBit) {
         const System given = random_system(n, n + 2, 2, kind, n + 10 * int(kind));
         System reference = given;
         int reference_IER = 1;
-        bench::column_oriented_elimination(reference.A.data(), reference.B.data(), n, 2, n + 2, tol,
-                                           reference_IER);
+        fixtures::column_oriented_elimination(reference.A.data(), reference.B.data(), n, 2, n + 2,
+                                              tol, reference_IER);
         for (const Configuration& c : kConfigurations) {
           SCOPED_TRACE("n = " + std::to_string(n) + ", kind " + std::to_string(int(kind)) +
                        ", TOL = " + std::to_string(tol) + (c.portable ? ", portable" : "") +

@@ -7,8 +7,8 @@
 
 namespace test_support {
 
-MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles* files) {
-  textio::MemoryFiles own;
+MemoryRun run_in_memory(const std::string& input, runcontrol::MemoryFiles* files) {
+  runcontrol::MemoryFiles own;
   if (files == nullptr) files = &own;
   files->add("IN", input);
   std::istringstream typed;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "textio/memory_files.hpp"
+#include "runcontrol/memory_files.hpp"
 
 namespace test_support {
 
@@ -16,6 +16,6 @@ struct MemoryRun {
 };
 
 // The run on `input` as the file IN, in `files` if given.
-MemoryRun run_in_memory(const std::string& input, textio::MemoryFiles* files = nullptr);
+MemoryRun run_in_memory(const std::string& input, runcontrol::MemoryFiles* files = nullptr);
 
 }  // namespace test_support

@@ -5,34 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <sstream>
 
-#include "bench/capacity_case.hpp"
+#include "fixtures/circle.hpp"
 
 namespace test_support {
-
-std::string input_text(const Shape& shape) {
-  std::ostringstream text;
-  text.precision(17);
-  int elements = 0, points = 0;
-  std::ostringstream last, coordinates;
-  coordinates.precision(17);
-  for (const Polyline& line : shape.boundaries) {
-    elements += static_cast<int>(line.size()) - 1;
-    points += static_cast<int>(line.size());
-    last << ' ' << points;
-    for (const lib::Point& p : line) coordinates << p.x << ' ' << p.y << ' ';
-  }
-  text << shape.title << '\n'
-       << shape.ISYMX << ' ' << shape.ISYMY << ' ' << elements << ' ' << shape.internal.size()
-       << ' ' << shape.boundaries.size() << last.str() << '\n'
-       << coordinates.str() << '\n';
-  for (int J = 0; J < elements; ++J)
-    text << (shape.codes.empty() ? "0 0.0" : shape.codes.at(J)) << '\n';
-  for (const lib::Point& p : shape.internal) text << p.x << ' ' << p.y << ' ';
-  text << '\n';
-  return text.str();
-}
 
 plot::Problem problem_of(const Shape& shape) {
   return plot::problem_from_text(input_text(shape), "shape.in");
@@ -48,7 +24,7 @@ Polyline arc(double radius, int n, double from, double turn) {
 }
 
 Polyline circle(double radius, int n, bool counter_clockwise) {
-  return bench::circle(0, 0, radius, n, !counter_clockwise);
+  return fixtures::circle(0, 0, radius, n, !counter_clockwise);
 }
 
 Polyline reversed(Polyline line) {

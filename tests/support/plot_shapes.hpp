@@ -5,22 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/input_text.hpp"
 #include "tools/plot/problem.hpp"
 
 namespace test_support {
 
-using Polyline = std::vector<lib::Point>;
+using fixtures::input_text;
+using fixtures::Polyline;
+using fixtures::Shape;
 
-struct Shape {
-  std::string title = " TEST";
-  int ISYMX = 0, ISYMY = 0;
-  std::vector<Polyline> boundaries;
-  std::vector<std::string> codes;  // node records; every node "0 0.0" if empty
-  std::vector<lib::Point> internal;
-};
-
-// The input file of the shape.
-std::string input_text(const Shape& shape);
 plot::Problem problem_of(const Shape& shape);
 
 // A closed polygon of n elements on a circle about the origin, starting at

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "2D/VELDA.hpp"
-#include "bench/capacity_case.hpp"
 #include "lib/point.hpp"
 
 namespace test_support {

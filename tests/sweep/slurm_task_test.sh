@@ -3,6 +3,7 @@
 # job array task has: each runs its own input, and gather's table shows
 # both complete, in the order of the inputs. A task number past the list
 # fails.
+# shellcheck shell=sh source=sweep_test_setup.sh
 . "$(dirname "$0")/sweep_test_setup.sh"
 
 "$sweep/make-sweep" "$sweep/capacitor-gap.awk" "$work/s" 1 2 || fail "make-sweep"

@@ -3,6 +3,7 @@
 # run fails: the run must fail naming it, and the table must hold a row for
 # every input in order, the failed one incomplete, the others complete with
 # charges that fall as the gap widens and are equal and opposite.
+# shellcheck shell=sh source=sweep_test_setup.sh
 . "$(dirname "$0")/sweep_test_setup.sh"
 
 "$sweep/make-sweep" "$sweep/capacitor-gap.awk" "$work/s" 0.5 1 2 3 || fail "make-sweep"

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "textio/printable.hpp"
-#include "textio/replacing_file.hpp"
+#include "runcontrol/replacing_file.hpp"
 #include "tools/converge/refused.hpp"
 
 namespace converge {
@@ -12,7 +12,7 @@ namespace {
 
 void write_file(const std::string& name, const std::string& bytes) {
   std::string why;
-  const auto file = textio::replacing_file(name, why);
+  const auto file = runcontrol::replacing_file(name, why);
   if (file) {
     file->stream() << bytes;
     file->stream().flush();

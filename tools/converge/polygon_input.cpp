@@ -6,7 +6,7 @@
 
 #include "2D/VELDA.hpp"
 #include "2D/codes.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/printable.hpp"
 #include "textio/units.hpp"
 #include "tools/converge/refused.hpp"
@@ -72,10 +72,10 @@ PolygonInput read_polygon_input(const std::string& text, const std::string& name
   u.console.connect(console, 0, {});
   try {
     velda::INPUMPC(*v, u);
-  } catch (const textio::Stop& refused) {
+  } catch (const runcontrol::Stop& refused) {
     throw Refused("the input file " + textio::printable(name) + " is refused: " + refused.reason +
                   " (" + refused.message + ")");
-  } catch (const textio::Failure& failure) {
+  } catch (const runcontrol::Failure& failure) {
     throw Refused("the input file " + textio::printable(name) +
                   " cannot be read: " + textio::printable(failure.reason()));
   }

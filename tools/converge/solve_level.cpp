@@ -8,7 +8,7 @@
 #include "2D/driver.hpp"
 #include "lib/parallel.hpp"
 #include "textio/fields.hpp"
-#include "textio/memory_files.hpp"
+#include "runcontrol/memory_files.hpp"
 #include "tools/converge/refused.hpp"
 
 namespace converge {
@@ -50,7 +50,7 @@ void collect(const velda::Velda& v, Solution& s) {
 
 Solution solve_level(const std::string& input, int k) {
   const std::string name = "level" + std::to_string(k);
-  textio::MemoryFiles files;
+  runcontrol::MemoryFiles files;
   files.add(name + ".in", input);
   std::istringstream typed;
   std::ostringstream console, error;

@@ -22,7 +22,7 @@ int solve(velda::Velda& v, std::vector<double>& B, int sides) {
   try {
     lib::DPVT(v.AMAT.data(), B.data(), v.NELEM, sides, MAXEL, velda::kPivotTolerance, IER);
   } catch (const lib::SingularMatrix& singular) {
-    throw textio::Failure(textio::Statement::ARITHMETIC, "singular system",
+    throw runcontrol::Failure(runcontrol::Statement::ARITHMETIC, "singular system",
                           "the system of equations is singular: its pivot at elimination stage " +
                               std::to_string(singular.stage) +
                               " is exactly zero (do two boundaries lie on each other?)");
@@ -84,9 +84,9 @@ int with_reference_side(const velda::Velda& v, Groups& g) {
 
 }  // namespace
 
-Capacitance capacitance(textio::FileSystem& files, const std::string& name,
+Capacitance capacitance(runcontrol::FileSystem& files, const std::string& name,
                         std::ostream* progress) {
-  const textio::Routine routine("main");
+  const runcontrol::Routine routine("main");
   Problem p = read_problem(files, name);
   velda::Velda& v = *p.state;
   Capacitance c;

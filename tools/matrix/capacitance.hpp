@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 
 namespace matrix {
 
@@ -40,10 +40,10 @@ struct Capacitance {
 //   K = C - (C 1)(1' C) / (1' C 1)
 // over the groups and the reference together, whose rows and columns sum to
 // zero, and K's rows and columns of the groups are given. Throws
-// textio::Failure as velda fails (input, arithmetic, a singular system) and
+// runcontrol::Failure as velda fails (input, arithmetic, a singular system) and
 // Refusal when no matrix can be formed. Progress, when wanted, goes to
 // `progress` before each costly step.
-Capacitance capacitance(textio::FileSystem& files, const std::string& name,
+Capacitance capacitance(runcontrol::FileSystem& files, const std::string& name,
                         std::ostream* progress = nullptr);
 
 }  // namespace matrix

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 #include "tools/matrix/run.hpp"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  textio::DiskFiles disk;
+  runcontrol::DiskFiles disk;
   // The steps' progress only for a user watching: standard error a terminal.
   return matrix::run(args, std::cout, std::cerr, disk, isatty(STDERR_FILENO) == 1);
 }

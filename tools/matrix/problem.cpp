@@ -18,20 +18,20 @@ std::string title_of(const std::string& echo) {
 
 }  // namespace
 
-Problem read_problem(textio::FileSystem& files, const std::string& name) {
+Problem read_problem(runcontrol::FileSystem& files, const std::string& name) {
   Problem p;
   p.state.reset(new (std::nothrow) velda::Velda());
   if (!p.state)
-    throw textio::Failure(textio::Statement::ALLOCATE, "problem state",
+    throw runcontrol::Failure(runcontrol::Statement::ALLOCATE, "problem state",
                           "there is not enough memory for the problem state");
   textio::Units u;
   std::ostringstream echo, console;
   u.report.connect(echo, velda::kReportUnit, "echo");
   u.console.connect(console, 0, {});
-  textio::open_input(u, files, velda::kInputUnit, name);
+  runcontrol::open_input(u, files, velda::kInputUnit, name);
   try {
     step("INPUMPC", [&] { velda::INPUMPC(*p.state, u); });
-  } catch (const textio::Stop& refused) {
+  } catch (const runcontrol::Stop& refused) {
     throw Refusal("the input file is refused: " + refused.reason);
   }
   step("GEOM", [&] { velda::GEOM(*p.state); });

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "2D/VELDA.hpp"
-#include "textio/failure.hpp"
-#include "textio/files.hpp"
+#include "runcontrol/failure.hpp"
+#include "runcontrol/files.hpp"
 
 namespace matrix {
 
@@ -27,20 +27,20 @@ class Refusal : public std::runtime_error {
 // copy, so that its failure reports name the places they always named.)
 template <typename Body>
 void step(const char* routine, Body body) {
-  const textio::Routine active(routine);
+  const runcontrol::Routine active(routine);
   std::feclearexcept(FE_ALL_EXCEPT);
   try {
     body();
-  } catch (const textio::Stop&) {
+  } catch (const runcontrol::Stop&) {
     throw;
-  } catch (const textio::Failure&) {
+  } catch (const runcontrol::Failure&) {
     throw;
   } catch (const Refusal&) {
     throw;
   } catch (...) {
-    throw textio::internal_error();
+    throw runcontrol::internal_error();
   }
-  textio::check_arithmetic();
+  runcontrol::check_arithmetic();
 }
 
 struct Problem {
@@ -48,9 +48,9 @@ struct Problem {
   std::string title;                    // the title line, without the blanks around it
 };
 
-// Reads the input file `name` from `files`. Throws textio::Failure when it
+// Reads the input file `name` from `files`. Throws runcontrol::Failure when it
 // cannot be read or its geometry fails as velda's would, and Refusal with
 // velda's own reason when velda refuses it.
-Problem read_problem(textio::FileSystem& files, const std::string& name);
+Problem read_problem(runcontrol::FileSystem& files, const std::string& name);
 
 }  // namespace matrix

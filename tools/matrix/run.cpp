@@ -83,7 +83,7 @@ void write_notes(std::ostream& err, const Capacitance& c) {
 }  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-        textio::FileSystem& files, bool progress) {
+        runcontrol::FileSystem& files, bool progress) {
   if (args.size() == 1 && args[0] == "--help") {
     out << kHelp;
     return kExitWritten;
@@ -101,13 +101,13 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     err << kProgram << ": " << textio::printable(request->input) << ": "
         << textio::printable(refusal.what()) << '\n';
     return kExitNoMatrix;
-  } catch (const textio::Failure& failure) {
+  } catch (const runcontrol::Failure& failure) {
     err << failure.report();
     return kExitNoMatrix;
   } catch (...) {
     // Outside the steps, memory running out or a fault of the tool: a
     // failure report too, never an abort.
-    err << textio::internal_error().report();
+    err << runcontrol::internal_error().report();
     return kExitNoMatrix;
   }
   out.flush();

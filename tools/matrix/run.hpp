@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 
 namespace matrix {
 
@@ -19,6 +19,6 @@ inline constexpr int kExitUsage = 2;
 // `files`. With `progress` set, a line before each costly step goes to `err`
 // as well, for a user watching a terminal.
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-        textio::FileSystem& files, bool progress = false);
+        runcontrol::FileSystem& files, bool progress = false);
 
 }  // namespace matrix

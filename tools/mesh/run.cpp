@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gmsh_import/gmsh_import.hpp"
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 #include "textio/printable.hpp"
 #include "tools/mesh/points_file.hpp"
 
@@ -89,7 +89,7 @@ bool same_file(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   return std::filesystem::path(a).lexically_normal() ==
              std::filesystem::path(b).lexically_normal() ||
-         textio::DiskFiles().same_file(a, b);
+         runcontrol::DiskFiles().same_file(a, b);
 }
 
 // The option at args[i] with its value, or a message saying what is wrong.
@@ -141,7 +141,7 @@ std::variant<Request, std::string> parse(std::span<const std::string> args) {
 
 void write_input(const std::string& path, const std::string& text) {
   std::string why;
-  const auto file = textio::DiskFiles().create(path, why);
+  const auto file = runcontrol::DiskFiles().create(path, why);
   if (!file) throw gmsh_import::ImportError("cannot create the input '" + path + "': " + why);
   file->stream() << text;
   if (!file->keep(why))

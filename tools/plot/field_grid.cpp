@@ -1,14 +1,6 @@
-// The field grid. Beyond an interface (code 3), with n the element normal
-// pointing into the medium, EPS its permittivity relative to the region and
-// flux continuity q = EPS q2 (q2 the medium's derivative along n): the
-// region's Green identity gives 0 at a point P of the medium,
-//   0 = sum_outer (H u - G q) + sum_interface (H u - G q),
-// and the medium's own identity, its outward normal being -n,
-//   u(P) = sum_interface (-H u + G q2).
-// Adding EPS times the second to the first, the G terms cancel:
-//   EPS u(P) = sum_outer (H u - G q) + sum_interface (1 - EPS) H u,
-// which is POTENT's sum. So the medium holds POTENT / EPS; in the region the
-// first identity alone gives POTENT itself.
+// The field grid. Inside the medium of a closed interface POTENT's sum is
+// EPS times the potential (2D/interface_medium.hpp); in the region it is the
+// potential itself.
 #include "tools/plot/field_grid.hpp"
 
 #include <algorithm>
@@ -17,6 +9,7 @@
 
 #include "2D/VELDA.hpp"
 #include "2D/codes.hpp"
+#include "2D/interface_medium.hpp"
 #include "geometry/region_index.hpp"
 #include "lib/parallel.hpp"
 
@@ -137,7 +130,7 @@ FieldGrid compute_field(const Problem& problem, const geometry::Chains& chains,
       }
       velda::POTENT(*v, at, u);
       for (std::size_t b = 0; b < kBatch && n + b < summed.size(); ++b) {
-        const double value = u[b] / divisor[n + b];
+        const double value = velda::medium_potential(u[b], divisor[n + b]);
         if (std::isfinite(value))
           grid.value[summed[n + b]] = value;
         else

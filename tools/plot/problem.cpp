@@ -7,7 +7,7 @@
 
 #include "2D/VELDA.hpp"
 #include "report/read_file.hpp"
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/units.hpp"
 
 namespace plot {
@@ -118,9 +118,9 @@ Problem problem_from_text(const std::string& text, const std::string& name) {
   u.console.connect(console, 0, {});
   try {
     velda::INPUMPC(*v, u);
-  } catch (const textio::Stop& refused) {
+  } catch (const runcontrol::Stop& refused) {
     throw PlotError("the input file '" + name + "' is refused: " + refused.reason);
-  } catch (const textio::Failure& failure) {
+  } catch (const runcontrol::Failure& failure) {
     throw PlotError("cannot read the input file '" + name + "': " + failure.reason());
   }
   velda::GEOM(*v);

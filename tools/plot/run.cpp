@@ -9,7 +9,7 @@
 #include "geometry/checks.hpp"
 #include "report/report.hpp"
 #include "report/report_error.hpp"
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 #include "textio/printable.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/picture.hpp"
@@ -78,7 +78,7 @@ bool same_file(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   return std::filesystem::path(a).lexically_normal() ==
              std::filesystem::path(b).lexically_normal() ||
-         textio::DiskFiles().same_file(a, b);
+         runcontrol::DiskFiles().same_file(a, b);
 }
 
 // A whole decimal number in the allowed range.
@@ -92,7 +92,7 @@ bool grid_points(const std::string& text, int& points) {
 
 void write_picture(const std::string& path, const std::string& svg) {
   std::string why;
-  const auto file = textio::DiskFiles().create(path, why);
+  const auto file = runcontrol::DiskFiles().create(path, why);
   if (!file) throw PlotError("cannot create the picture '" + path + "': " + why);
   file->stream() << svg;
   if (!file->keep(why)) throw PlotError("cannot write the picture '" + path + "': " + why);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "textio/replacing_file.hpp"
+#include "runcontrol/replacing_file.hpp"
 #include "tools/plot/plot_error.hpp"
 #include "tools/plot/vtk_format.hpp"
 
@@ -96,7 +96,7 @@ std::string field_file(const FieldGrid& grid) {
 
 void write_file(const fs::path& path, const std::string& text) {
   std::string why;
-  const auto file = textio::replacing_file(path.string(), why);
+  const auto file = runcontrol::replacing_file(path.string(), why);
   if (!file) throw PlotError("cannot create the VTK file '" + path.string() + "': " + why);
   file->stream() << text;
   if (!file->keep(why))

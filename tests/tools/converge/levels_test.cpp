@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "2D/VELDA.hpp"
+#include "fixtures/circle.hpp"
 #include "tests/support/problems.hpp"
 #include "tools/converge/input_levels.hpp"
 #include "tools/converge/refinement.hpp"
@@ -141,7 +142,7 @@ TEST(InputLevels, SplitAsFarAsTheCapacityAllowsAndMergeBelow) {
 // capacity.
 TEST(InputLevels, RefusedWhenNeitherSplittingNorMergingCan) {
   PolygonInput polygon = square(100);
-  polygon.boundaries.push_back({bench::circle(0.5, 0.5, 0.25, 1000, true), {}});
+  polygon.boundaries.push_back({fixtures::circle(0.5, 0.5, 0.25, 1000, true), {}});
   polygon.boundaries[1].records.assign(1000, {-3, 1.0, 0.0});
   const struct {
     PolygonInput input;

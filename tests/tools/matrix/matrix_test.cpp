@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "bench/capacity_case.hpp"
+#include "fixtures/capacity_case.hpp"
+#include "fixtures/circle.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/problems.hpp"
 #include "tests/support/run_program.hpp"
-#include "textio/memory_files.hpp"
+#include "runcontrol/memory_files.hpp"
 #include "tools/matrix/capacitance.hpp"
 #include "tools/matrix/run.hpp"
 
@@ -24,7 +25,7 @@ using std::numbers::pi;
 using test_support::Shape;
 
 matrix::Capacitance matrix_of(const std::string& input) {
-  textio::MemoryFiles files;
+  runcontrol::MemoryFiles files;
   files.add("IN", input);
   return matrix::capacitance(files, "IN");
 }
@@ -35,7 +36,7 @@ struct Tool {
 };
 
 Tool velda_matrix(const std::string& input, std::vector<std::string> options = {}) {
-  textio::MemoryFiles files;
+  runcontrol::MemoryFiles files;
   files.add("IN", input);
   options.insert(options.begin(), "IN");
   std::ostringstream out, err;
@@ -59,7 +60,7 @@ std::vector<double> velda_fluxes(const std::string& input) {
 // n elements on the circle about (cx, cy) of radius r, each node's record.
 void add_circle(Shape& s, double cx, double cy, double r, int n, bool clockwise,
                 const std::string& record) {
-  s.boundaries.push_back(bench::circle(cx, cy, r, n, clockwise));
+  s.boundaries.push_back(fixtures::circle(cx, cy, r, n, clockwise));
   s.codes.insert(s.codes.end(), n, record);
 }
 
@@ -349,13 +350,13 @@ TEST(VeldaMatrix, CsvHoldsTheMaxwellMatrixExactly) {
 
 TEST(VeldaMatrix, CommandLineMistakesAreToldWithTheUsageAndHelpIsGiven) {
   std::ostringstream help, none;
-  textio::MemoryFiles no_files;
+  runcontrol::MemoryFiles no_files;
   EXPECT_EQ(matrix::run(std::vector<std::string>{"--help"}, help, none, no_files),
             matrix::kExitWritten);
   EXPECT_EQ(help.str().rfind("Usage: velda-matrix INPUT [--csv]\n", 0), 0u);
   for (const auto& args : std::vector<std::vector<std::string>>{{}, {"--tsv"}, {"a.in", "b.in"}}) {
     std::ostringstream out, err;
-    textio::MemoryFiles files;
+    runcontrol::MemoryFiles files;
     EXPECT_EQ(matrix::run(args, out, err, files), matrix::kExitUsage);
     EXPECT_NE(err.str().find("Usage: velda-matrix INPUT [--csv]"), std::string::npos);
   }

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "2D/VELDA.hpp"
-#include "bench/capacity_case.hpp"
+#include "fixtures/capacity_case.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tools/plot/canvas.hpp"
@@ -242,10 +242,10 @@ TEST(Field, GradientIsPoorOnlyWithinHalfAnElementOfTheBoundary) {
 // 2 MB, with bands and level lines as paths, not one shape per cell.
 TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   const auto run =
-      test_support::run_in_memory(bench::quarter_box_case(bench::kCapacityElements, 200));
+      test_support::run_in_memory(fixtures::quarter_box_case(fixtures::kCapacityElements, 200));
   ASSERT_EQ(run.status, 0) << run.error;
   const plot::Problem problem = plot::problem_from_text(
-      bench::quarter_box_case(bench::kCapacityElements, 200), "capacity.in");
+      fixtures::quarter_box_case(fixtures::kCapacityElements, 200), "capacity.in");
   const plot::Results results = report::parse(run.report, "capacity.out").results;
   const geometry::Examination examination = geometry::examine(problem);
   const plot::FieldGrid grid =
@@ -274,7 +274,7 @@ TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
 // for its 5000 internal points over a field, circles without one.
 TEST(Field, DenseNodesAndPointsAreDrawnSoAsNotToHideTheField) {
   const plot::Problem capacity = plot::problem_from_text(
-      bench::quarter_box_case(bench::kCapacityElements, bench::kCapacityInternalPoints),
+      fixtures::quarter_box_case(fixtures::kCapacityElements, fixtures::kCapacityInternalPoints),
       "capacity.in");
   const Example capacitor = example("capacitor");
   const plot::View dense(capacity.bounds, {}), sparse(capacitor.problem.bounds, {});

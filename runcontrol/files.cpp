@@ -1,4 +1,4 @@
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 
 #include <sys/stat.h>
 
@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 
-namespace textio {
+namespace runcontrol {
 
 std::unique_ptr<std::istream> DiskFiles::open_existing(const std::string& name, std::string& why) {
   std::error_code error;
@@ -41,14 +41,14 @@ bool DiskFiles::same_file(const std::string& a, const std::string& b) {
          first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-void open_input(Units& units, FileSystem& files, int unit, const std::string& name) {
+void open_input(textio::Units& units, FileSystem& files, int unit, const std::string& name) {
   std::string why;
   units.input_file = files.open_existing(name, why);
   if (!units.input_file) throw Failure(Statement::OPEN, channel_name(unit, name), why);
   units.input.connect(*units.input_file, unit, name);
 }
 
-void open_report(Units& units, FileSystem& files, int unit, const std::string& name,
+void open_report(textio::Units& units, FileSystem& files, int unit, const std::string& name,
                  const std::string& input_name) {
   if (files.same_file(name, input_name))
     throw Failure(Statement::OPEN, channel_name(unit, name),
@@ -59,4 +59,4 @@ void open_report(Units& units, FileSystem& files, int unit, const std::string& n
   units.report.connect(units.report_file->stream(), unit, name);
 }
 
-}  // namespace textio
+}  // namespace runcontrol

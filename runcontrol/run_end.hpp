@@ -3,10 +3,10 @@
 
 #include <ostream>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/units.hpp"
 
-namespace textio {
+namespace runcontrol {
 
 inline constexpr int kExitStop = 0;
 inline constexpr int kExitFailure = 1;
@@ -14,12 +14,12 @@ inline constexpr int kExitFailure = 1;
 // A stop: the report is closed and takes the place of its name, any pending
 // console line is ended, the message (or "Stop - Program terminated.") is
 // written as a line of its own, and every channel still open is closed.
-int end_with_stop(Units& units, const Stop& stop, std::ostream& error);
+int end_with_stop(textio::Units& units, const Stop& stop, std::ostream& error);
 
 // A failure: the failure report goes to standard error, the report as far as
 // it was written takes the place of its name (unless writing it failed: then
 // the old file stays), and every channel still open is closed with its
 // pending line end.
-int end_with_failure(Units& units, const Failure& failure, std::ostream& error);
+int end_with_failure(textio::Units& units, const Failure& failure, std::ostream& error);
 
-}  // namespace textio
+}  // namespace runcontrol

@@ -1,4 +1,4 @@
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 
 #include <array>
 #include <cassert>
@@ -9,7 +9,7 @@
 
 #include "textio/printable.hpp"
 
-namespace textio {
+namespace runcontrol {
 namespace {
 
 constexpr int kMaxDepth = 16;
@@ -79,8 +79,8 @@ std::string Failure::report() const {
   const StatementText failing = text_of(statement_);
   std::string text = "\r\n";
   text += file_ + ":" + std::to_string(line_) + ": run-time error " + std::to_string(failing.code) +
-          ": " + failing.name + "(" + printable(channel_) + ")\r\n";
-  text += "- " + printable(reason_) + "\r\n";
+          ": " + failing.name + "(" + textio::printable(channel_) + ")\r\n";
+  text += "- " + textio::printable(reason_) + "\r\n";
   text += "Execution traceback:\r\n";
   for (auto routine = traceback_.rbegin(); routine != traceback_.rend(); ++routine)
     text += std::string("  ") + *routine + "\r\n";
@@ -121,4 +121,4 @@ void check_arithmetic(SourcePosition where) {
                 "a result is too large for a real number (floating-point overflow)", where);
 }
 
-}  // namespace textio
+}  // namespace runcontrol

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "textio/replacing_file.hpp"
+#include "runcontrol/replacing_file.hpp"
 #include "textio/units.hpp"
 
-namespace textio {
+namespace runcontrol {
 
 // Where the files of a run come from: the disk, or memory in tests.
 class FileSystem {
@@ -34,13 +34,13 @@ class DiskFiles : public FileSystem {
 
 // Open the input file (it must exist) on the given unit; a file that cannot
 // be opened ends the run with a failure report.
-void open_input(Units& units, FileSystem& files, int unit, const std::string& name);
+void open_input(textio::Units& units, FileSystem& files, int unit, const std::string& name);
 
 // Open the report file on the given unit, to replace any file of its name
 // when the run ends (end_with_stop, end_with_failure). A report that would be
 // the input file, or that cannot be opened, ends the run with a failure
 // report and leaves the file as it was.
-void open_report(Units& units, FileSystem& files, int unit, const std::string& name,
+void open_report(textio::Units& units, FileSystem& files, int unit, const std::string& name,
                  const std::string& input_name);
 
-}  // namespace textio
+}  // namespace runcontrol

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace textio {
+namespace runcontrol {
 
 // A stop: "Stop - Program terminated." or the given message, exit status 0.
 struct Stop {
@@ -96,4 +96,4 @@ Failure internal_error(SourcePosition where = SourcePosition::current());
 // flags were last cleared.
 void check_arithmetic(SourcePosition where = SourcePosition::current());
 
-}  // namespace textio
+}  // namespace runcontrol

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-namespace textio {
+namespace runcontrol {
 
 // A file being written, which takes the place of its name only when kept.
 class OutputFile {
@@ -27,4 +27,4 @@ class OutputFile {
 // replaced. Null, with `why`, when the file cannot be written.
 std::unique_ptr<OutputFile> replacing_file(const std::string& name, std::string& why);
 
-}  // namespace textio
+}  // namespace runcontrol

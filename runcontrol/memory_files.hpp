@@ -1,5 +1,6 @@
-// Files held in memory, for whole runs without a disk: the tests and the
-// fuzzer run the program on them.
+// Files held in memory, for whole runs without a disk: velda-converge solves
+// its levels on them, and the tests and the fuzzer run the program on them.
+// velda itself never uses them.
 #pragma once
 
 #include <map>
@@ -7,9 +8,9 @@
 #include <streambuf>
 #include <string>
 
-#include "textio/files.hpp"
+#include "runcontrol/files.hpp"
 
-namespace textio {
+namespace runcontrol {
 
 // A file written straight into a buffer that another object owns, and kept
 // as written.
@@ -31,10 +32,11 @@ class MemoryFiles : public FileSystem {
   std::string contents(const std::string& name) const;
 
   std::unique_ptr<std::istream> open_existing(const std::string& name, std::string& why) override;
-  std::unique_ptr<OutputFile> create(const std::string& name, std::string& why) override;
+  std::unique_ptr<OutputFile> create(const std::string& name,
+                                                 std::string& why) override;
 
  private:
   std::map<std::string, std::stringbuf> files_;
 };
 
-}  // namespace textio
+}  // namespace runcontrol

@@ -1,6 +1,6 @@
-#include "textio/memory_files.hpp"
+#include "runcontrol/memory_files.hpp"
 
-namespace textio {
+namespace runcontrol {
 
 void MemoryFiles::add(const std::string& name, const std::string& bytes) {
   files_[name] = std::stringbuf(bytes);
@@ -26,4 +26,4 @@ std::unique_ptr<OutputFile> MemoryFiles::create(const std::string& name, std::st
   return std::make_unique<BufferFile>(files_[name]);
 }
 
-}  // namespace textio
+}  // namespace runcontrol

@@ -1,11 +1,11 @@
-#include "textio/run_end.hpp"
+#include "runcontrol/run_end.hpp"
 
-namespace textio {
+namespace runcontrol {
 namespace {
 
 constexpr const char* kPlainStop = "Stop - Program terminated.";
 
-void close_all(Units& units) {
+void close_all(textio::Units& units) {
   units.keyboard.close();
   units.input.close();
   units.report.close();
@@ -13,7 +13,7 @@ void close_all(Units& units) {
 }
 
 // The report, written whole, takes the place of its name.
-void keep_report(Units& units) {
+void keep_report(textio::Units& units) {
   if (!units.report_file) return;
   units.report.close();
   std::string why;
@@ -22,14 +22,14 @@ void keep_report(Units& units) {
   if (!kept) throw Failure(Statement::CLOSE, units.report.name(), why);
 }
 
-bool report_failed(const Units& units, const Failure& failure) {
+bool report_failed(const textio::Units& units, const Failure& failure) {
   return (failure.statement() == Statement::WRITE || failure.statement() == Statement::CLOSE) &&
          failure.channel() == units.report.name();
 }
 
 }  // namespace
 
-int end_with_stop(Units& units, const Stop& stop, std::ostream& error) {
+int end_with_stop(textio::Units& units, const Stop& stop, std::ostream& error) {
   try {
     keep_report(units);
     units.console.line(stop.message.empty() ? kPlainStop : stop.message);
@@ -42,7 +42,7 @@ int end_with_stop(Units& units, const Stop& stop, std::ostream& error) {
   return kExitStop;
 }
 
-int end_with_failure(Units& units, const Failure& failure, std::ostream& error) {
+int end_with_failure(textio::Units& units, const Failure& failure, std::ostream& error) {
   error << failure.report() << std::flush;
   try {
     if (!report_failed(units, failure)) keep_report(units);
@@ -61,4 +61,4 @@ int end_with_failure(Units& units, const Failure& failure, std::ostream& error) 
   return kExitFailure;
 }
 
-}  // namespace textio
+}  // namespace runcontrol

@@ -1,4 +1,4 @@
-#include "textio/replacing_file.hpp"
+#include "runcontrol/replacing_file.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "textio/failure.hpp"
+#include "runcontrol/failure.hpp"
 
-namespace textio {
+namespace runcontrol {
 namespace {
 
 namespace fs = std::filesystem;
@@ -157,4 +157,4 @@ std::unique_ptr<OutputFile> replacing_file(const std::string& name, std::string&
   return nullptr;
 }
 
-}  // namespace textio
+}  // namespace runcontrol
