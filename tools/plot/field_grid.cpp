@@ -17,7 +17,7 @@ namespace plot {
 namespace {
 
 constexpr int kPointsPerTask = 48;  // a point costs NELEM x images influence calls
-constexpr int kBatch = 3;           // points summed side by side, as POTENT allows
+constexpr std::size_t kBatch = 3;   // points summed side by side, as POTENT allows
 constexpr double kNotDrawn = std::numeric_limits<double>::quiet_NaN();
 // The boundary crosses a cell whose corner this is when it passes within a
 // cell's diagonal of it.
@@ -56,6 +56,29 @@ bool beside_the_sum(const FieldGrid& grid, int i, int j) {
       if (k == FieldPoint::REGION || k == FieldPoint::MEDIUM) return true;
     }
   return false;
+}
+
+// POTENT's sum at grid points `summed`, divided by their divisors, three
+// points side by side (a short last batch repeats its last point); a point
+// whose value is not finite is left out.
+void sum_points(const velda::Velda& v, const std::vector<int>& summed,
+                const std::vector<double>& divisor, FieldGrid& grid) {
+  for (std::size_t n = 0; n < summed.size(); n += kBatch) {
+    lib::Point at[kBatch];
+    double u[kBatch];
+    for (std::size_t b = 0; b < kBatch; ++b) {
+      const int k = summed[std::min(n + b, summed.size() - 1)];
+      at[b] = grid.point(k % grid.nx, k / grid.nx);
+    }
+    velda::POTENT(v, at, u);
+    for (std::size_t b = 0; b < kBatch && n + b < summed.size(); ++b) {
+      const double value = velda::medium_potential(u[b], divisor[n + b]);
+      if (std::isfinite(value))
+        grid.value[summed[n + b]] = value;
+      else
+        grid.kind[summed[n + b]] = FieldPoint::OUTSIDE;
+    }
+  }
 }
 
 }  // namespace
@@ -112,31 +135,18 @@ FieldGrid compute_field(const Problem& problem, const geometry::Chains& chains,
         continue;
       }
       double eps = 1.0;
+      FieldPoint kind = FieldPoint::REGION;
       if (!region.in_region(p)) {
         const int loop = region.innermost_loop(p);
         if (loop < 0 || !(medium[static_cast<std::size_t>(loop)] > 0.0)) continue;
         eps = medium[static_cast<std::size_t>(loop)];
+        kind = FieldPoint::MEDIUM;
       }
-      grid.kind[k] = eps == 1.0 ? FieldPoint::REGION : FieldPoint::MEDIUM;
+      grid.kind[k] = kind;
       summed.push_back(k);
       divisor.push_back(eps);
     }
-    for (std::size_t n = 0; n < summed.size(); n += kBatch) {
-      lib::Point at[kBatch];
-      double u[kBatch];
-      for (int b = 0; b < kBatch; ++b) {
-        const int k = summed[std::min(n + b, summed.size() - 1)];
-        at[b] = grid.point(k % grid.nx, k / grid.nx);
-      }
-      velda::POTENT(*v, at, u);
-      for (std::size_t b = 0; b < kBatch && n + b < summed.size(); ++b) {
-        const double value = velda::medium_potential(u[b], divisor[n + b]);
-        if (std::isfinite(value))
-          grid.value[summed[n + b]] = value;
-        else
-          grid.kind[summed[n + b]] = FieldPoint::OUTSIDE;
-      }
-    }
+    sum_points(*v, summed, divisor, grid);
   });
   for (int j = 0; j < grid.ny; ++j)
     for (int i = 0; i < grid.nx; ++i) {

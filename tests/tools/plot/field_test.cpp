@@ -165,6 +165,28 @@ Solved square_of(int n) {
   return solved(shape);
 }
 
+// No arrow of the field stands closer to an element than kGradientClearance
+// of its length, and there are arrows all the same.
+TEST(Field, GradientArrowsKeepClearOfTheBoundary) {
+  for (const char* name : {"capacitor", "dielectric", "quarter"}) {
+    const Example e = example(name);
+    const plot::FieldGrid grid = field_of(e);
+    const plot::View view(e.problem.bounds, {});
+    const auto arrows =
+        plot::gradients_of_field(grid, e.problem, view, plot::ColourScale(-1.0, 1.0));
+    ASSERT_TRUE(arrows.has_value()) << name;
+    EXPECT_GT(arrows->arrows.size(), 20U) << name;
+    for (const plot::Arrow& a : arrows->arrows)
+      for (const geometry::Piece& piece : e.problem.pieces)
+        for (std::size_t k = 0; k + 1 < piece.points.size(); ++k) {
+          const lib::Point s0 = piece.points[k], s1 = piece.points[k + 1];
+          EXPECT_GE(geometry::distance_to_segment(a.at, s0, s1),
+                    plot::kGradientClearance * distance(s0, s1))
+              << name << " at " << a.at.x << ", " << a.at.y;
+        }
+  }
+}
+
 // u = x in a square: along the top and bottom sides the node values,
 // linear from node to node, are x itself, and so are the values the grid
 // takes on the boundary and beyond it there.
