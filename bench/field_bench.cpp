@@ -23,10 +23,10 @@
 #include "fixtures/capacity_case.hpp"
 #include "geometry/checks.hpp"
 #include "lib/parallel.hpp"
+#include "report/report.hpp"
 #include "runcontrol/files.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "report/report.hpp"
 
 namespace {
 

@@ -32,8 +32,7 @@ class MemoryFiles : public FileSystem {
   std::string contents(const std::string& name) const;
 
   std::unique_ptr<std::istream> open_existing(const std::string& name, std::string& why) override;
-  std::unique_ptr<OutputFile> create(const std::string& name,
-                                                 std::string& why) override;
+  std::unique_ptr<OutputFile> create(const std::string& name, std::string& why) override;
 
  private:
   std::map<std::string, std::stringbuf> files_;

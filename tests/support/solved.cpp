@@ -4,8 +4,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "tests/support/memory_run.hpp"
 #include "report/report.hpp"
+#include "tests/support/memory_run.hpp"
 
 namespace test_support {
 namespace {

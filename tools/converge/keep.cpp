@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "textio/printable.hpp"
 #include "runcontrol/replacing_file.hpp"
+#include "textio/printable.hpp"
 #include "tools/converge/refused.hpp"
 
 namespace converge {

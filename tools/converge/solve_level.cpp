@@ -7,8 +7,8 @@
 #include "2D/VELDA.hpp"
 #include "2D/driver.hpp"
 #include "lib/parallel.hpp"
-#include "textio/fields.hpp"
 #include "runcontrol/memory_files.hpp"
+#include "textio/fields.hpp"
 #include "tools/converge/refused.hpp"
 
 namespace converge {

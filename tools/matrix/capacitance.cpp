@@ -22,10 +22,11 @@ int solve(velda::Velda& v, std::vector<double>& B, int sides) {
   try {
     lib::DPVT(v.AMAT.data(), B.data(), v.NELEM, sides, MAXEL, velda::kPivotTolerance, IER);
   } catch (const lib::SingularMatrix& singular) {
-    throw runcontrol::Failure(runcontrol::Statement::ARITHMETIC, "singular system",
-                          "the system of equations is singular: its pivot at elimination stage " +
-                              std::to_string(singular.stage) +
-                              " is exactly zero (do two boundaries lie on each other?)");
+    throw runcontrol::Failure(
+        runcontrol::Statement::ARITHMETIC, "singular system",
+        "the system of equations is singular: its pivot at elimination stage " +
+            std::to_string(singular.stage) +
+            " is exactly zero (do two boundaries lie on each other?)");
   }
   return IER;
 }

@@ -23,7 +23,7 @@ Problem read_problem(runcontrol::FileSystem& files, const std::string& name) {
   p.state.reset(new (std::nothrow) velda::Velda());
   if (!p.state)
     throw runcontrol::Failure(runcontrol::Statement::ALLOCATE, "problem state",
-                          "there is not enough memory for the problem state");
+                              "there is not enough memory for the problem state");
   textio::Units u;
   std::ostringstream echo, console;
   u.report.connect(echo, velda::kReportUnit, "echo");

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "geometry/checks.hpp"
+#include "report/report.hpp"
 #include "tools/plot/colour.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "report/report.hpp"
 #include "tools/plot/svg_writer.hpp"
 #include "tools/plot/view.hpp"
 

@@ -12,9 +12,9 @@
 
 #include <string>
 
+#include "report/report.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "report/report.hpp"
 
 namespace plot {
 

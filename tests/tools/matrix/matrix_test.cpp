@@ -11,11 +11,11 @@
 
 #include "fixtures/capacity_case.hpp"
 #include "fixtures/circle.hpp"
+#include "runcontrol/memory_files.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/problems.hpp"
 #include "tests/support/run_program.hpp"
-#include "runcontrol/memory_files.hpp"
 #include "tools/matrix/capacitance.hpp"
 #include "tools/matrix/run.hpp"
 

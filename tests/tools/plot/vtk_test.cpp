@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "geometry/checks.hpp"
+#include "report/report.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
-#include "report/report.hpp"
 #include "tools/plot/run.hpp"
 
 namespace {
