@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "textio/csv.hpp"
 #include "textio/printable.hpp"
-#include "tools/table/csv.hpp"
 #include "tools/table/rows.hpp"
 
 namespace {
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const table::Entry entry = table::entry_of("REPORT", bytes);
   std::ostringstream csv;
   for (const table::Mode mode : {table::Mode::reports, table::Mode::nodes, table::Mode::internal})
-    for (const auto& row : table::rows_of(mode, {entry})) table::write_record(csv, row);
+    for (const auto& row : table::rows_of(mode, {entry})) textio::write_record(csv, row);
   if (!sound_csv(csv.str())) __builtin_trap();
   if (entry.report && !sound_tables(*entry.report)) __builtin_trap();
   return 0;

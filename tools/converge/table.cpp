@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "tools/converge/csv.hpp"
+#include "textio/csv.hpp"
 
 namespace converge {
 namespace {
@@ -124,7 +124,7 @@ void write_csv(std::ostream& out, const Study& study) {
   for (std::size_t k = 1; k <= n; ++k) header.push_back("level" + std::to_string(k));
   for (const char* name : {"order", "extrapolated", "error_finest", "error_input", "flag"})
     header.push_back(name);
-  write_record(out, header);
+  textio::write_record(out, header);
   std::vector<std::string> elements{"elements", ""}, h{"h", ""};
   for (const LevelFacts& level : study.levels) {
     elements.push_back(std::to_string(level.elements));
@@ -132,8 +132,8 @@ void write_csv(std::ostream& out, const Study& study) {
   }
   elements.resize(header.size());
   h.resize(header.size());
-  write_record(out, elements);
-  write_record(out, h);
+  textio::write_record(out, elements);
+  textio::write_record(out, h);
   for (const Quantity& q : study.quantities) {
     std::vector<std::string> row{q.kind, std::to_string(q.number)};
     for (const double value : q.values) row.push_back(full(value));
@@ -141,7 +141,7 @@ void write_csv(std::ostream& out, const Study& study) {
          {q.estimate.order, q.estimate.extrapolated, q.estimate.error, q.own_error})
       row.push_back(full(value));
     row.push_back(flag(q.estimate.verdict));
-    write_record(out, row);
+    textio::write_record(out, row);
   }
 }
 

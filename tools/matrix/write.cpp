@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "textio/csv.hpp"
 
 namespace matrix {
 namespace {
@@ -95,13 +98,13 @@ void write_csv(std::ostream& out, const Capacitance& c) {
     const auto end = std::to_chars(text, text + sizeof text, value == 0.0 ? 0.0 : value).ptr;
     return std::string(text, end);
   };
-  out << "group";
-  for (const int k : c.groups) out << ',' << k;
-  out << "\r\n";
+  std::vector<std::string> header{"group"};
+  for (const int k : c.groups) header.push_back(std::to_string(k));
+  textio::write_record(out, header);
   for (std::size_t i = 0; i < c.groups.size(); ++i) {
-    out << c.groups[i];
-    for (std::size_t j = 0; j < c.groups.size(); ++j) out << ',' << number(c(i, j));
-    out << "\r\n";
+    std::vector<std::string> row{std::to_string(c.groups[i])};
+    for (std::size_t j = 0; j < c.groups.size(); ++j) row.push_back(number(c(i, j)));
+    textio::write_record(out, row);
   }
 }
 

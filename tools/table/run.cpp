@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "textio/csv.hpp"
 #include "textio/printable.hpp"
-#include "tools/table/csv.hpp"
 #include "tools/table/rows.hpp"
 
 namespace table {
@@ -84,7 +84,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
   }
   std::vector<Entry> entries;
   for (const std::string& name : request->reports) entries.push_back(read_entry(name));
-  for (const auto& row : rows_of(request->mode, entries)) write_record(out, row);
+  for (const auto& row : rows_of(request->mode, entries)) textio::write_record(out, row);
   out.flush();
   if (!out) {
     err << kProgram << ": the table could not be written to standard output\n";

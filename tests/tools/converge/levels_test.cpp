@@ -68,26 +68,6 @@ TEST(PolygonInput, WrittenTextReadsBackBitForBit) {
   expect_same(read_polygon_input(text, "written"), input);
 }
 
-TEST(PolygonInput, RefusedAsTheProgramRefusesIt) {
-  PolygonInput input = square(2);
-  input.boundaries[0].records[3].code = 4;
-  try {
-    read_polygon_input(input_text(input), "bad.in");
-    FAIL() << "not refused";
-  } catch (const Refused& refused) {
-    const std::string message = refused.what();
-    EXPECT_NE(message.find("bad.in"), std::string::npos) << message;
-    EXPECT_NE(message.find("UNKNOWN CODE AT I=   4 KODE =   4"), std::string::npos) << message;
-    EXPECT_NE(message.find("*** JOB ABORTED ***"), std::string::npos) << message;
-  }
-}
-
-// Split into three, the square of 2 elements a side is the square of 6, up
-// to the rounding of the points placed along each element.
-TEST(Refinement, SplitCutsEveryElementIntoEqualPartsWithItsRecord) {
-  expect_same(split(square(2), 3), square(6), 1e-15);
-}
-
 // Pairs along the straight sides merge into the square of half as many; a
 // pair across a corner or across a change of record stays apart.
 TEST(Refinement, MergeJoinsOnlyStraightPairsWithOneRecord) {

@@ -12,6 +12,8 @@
 #include "fixtures/capacity_case.hpp"
 #include "fixtures/circle.hpp"
 #include "runcontrol/memory_files.hpp"
+#include "tests/support/csv_records.hpp"
+#include "tests/support/in_process.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/problems.hpp"
@@ -30,18 +32,13 @@ matrix::Capacitance matrix_of(const std::string& input) {
   return matrix::capacitance(files, "IN");
 }
 
-struct Tool {
-  int status;
-  std::string out, err;
-};
+using Tool = test_support::Outcome;
 
 Tool velda_matrix(const std::string& input, std::vector<std::string> options = {}) {
   runcontrol::MemoryFiles files;
   files.add("IN", input);
   options.insert(options.begin(), "IN");
-  std::ostringstream out, err;
-  const int status = matrix::run(options, out, err, files);
-  return {status, out.str(), err.str()};
+  return test_support::in_process([&](auto&... a) { return matrix::run(a..., files); }, options);
 }
 
 std::string example(const std::string& name) {
@@ -90,11 +87,11 @@ constexpr double kHalfDistance = 0.75, kRadius = 0.25;  // the two-wire line
 
 // Two wires of radius kRadius, 2 kHalfDistance apart, in the open plane, at
 // potentials 1 and -1: the cylinder at height kHalfDistance over the plane
-// between them.
-std::string two_wires(int n) {
+// between them; all lengths times `scale`, the second wire's record `second`.
+std::string two_wires(int n, double scale = 1.0, const char* second = "-2 -1.0") {
   Shape s;
-  add_circle(s, -kHalfDistance, 0, kRadius, n, true, "-1 1.0");
-  add_circle(s, kHalfDistance, 0, kRadius, n, true, "-2 -1.0");
+  add_circle(s, -scale * kHalfDistance, 0, scale * kRadius, n, true, "-1 1.0");
+  add_circle(s, scale * kHalfDistance, 0, scale * kRadius, n, true, second);
   return test_support::input_text(s);
 }
 
@@ -150,9 +147,10 @@ TEST(VeldaMatrix, ExactValuesWithinTheDiscretisationErrorOfTheMesh) {
   const double two_wire = pi / std::acosh(kHalfDistance / kRadius);
   const Case cases[] = {
       {"coaxial pair", coaxial, [](const auto& m) { return m(0, 0); }, 2 * pi / std::log(2.0)},
-      {"two-wire line", two_wires, [](const auto& m) { return m(0, 0); }, two_wire},
-      {"cylinder over a ground plane", two_wires, [](const auto& m) { return m(0, 0) - m(0, 1); },
-       2 * two_wire}};
+      {"two-wire line", [](int n) { return two_wires(n); }, [](const auto& m) { return m(0, 0); },
+       two_wire},
+      {"cylinder over a ground plane", [](int n) { return two_wires(n); },
+       [](const auto& m) { return m(0, 0) - m(0, 1); }, 2 * two_wire}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const double coarse = c.value(matrix_of(c.input(32)));
@@ -169,14 +167,10 @@ TEST(VeldaMatrix, OpenRegionMatrixHasZeroRowSumsInAnyLengthUnit) {
   ASSERT_TRUE(m.open);
   EXPECT_NEAR(m(0, 0) + m(0, 1), 0.0, 1.0E-12 * m(0, 0));
   EXPECT_NEAR(m(1, 0) + m(1, 1), 0.0, 1.0E-12 * m(0, 0));
-  Shape scaled;  // the same line ten times larger: the same matrix
-  add_circle(scaled, -10 * kHalfDistance, 0, 10 * kRadius, 32, true, "-1 1.0");
-  add_circle(scaled, 10 * kHalfDistance, 0, 10 * kRadius, 32, true, "-2 -1.0");
-  EXPECT_NEAR(matrix_of(test_support::input_text(scaled))(0, 1), m(0, 1), 1.0E-9 * m(0, 0));
-  Shape grounded;  // the second wire the reference: its charge counts in the sum
-  add_circle(grounded, -kHalfDistance, 0, kRadius, 32, true, "-1 1.0");
-  add_circle(grounded, kHalfDistance, 0, kRadius, 32, true, "0 0.0");
-  const matrix::Capacitance to_ground = matrix_of(test_support::input_text(grounded));
+  // The same line ten times larger: the same matrix.
+  EXPECT_NEAR(matrix_of(two_wires(32, 10.0))(0, 1), m(0, 1), 1.0E-9 * m(0, 0));
+  // The second wire the reference: its charge counts in the sum.
+  const matrix::Capacitance to_ground = matrix_of(two_wires(32, 1.0, "0 0.0"));
   ASSERT_EQ(to_ground.groups, std::vector<int>{1});
   EXPECT_NEAR(to_ground(0, 0), m(0, 0), 1.0E-9 * m(0, 0));
 }
@@ -227,10 +221,10 @@ TEST(VeldaMatrix, AntisymmetricAndOtherWeightsAreRefusedWithWhy) {
     EXPECT_EQ(t.status, matrix::kExitNoMatrix);
     EXPECT_EQ(t.out, "");
     const bool antisymmetric = replaced[0] == '-' || replaced[2] == '-';
-    EXPECT_NE(t.err.find(antisymmetric ? "cannot be formed; describe the whole device"
-                                       : "belongs to no device"),
+    EXPECT_NE(t.error.find(antisymmetric ? "cannot be formed; describe the whole device"
+                                         : "belongs to no device"),
               std::string::npos)
-        << t.err;
+        << t.error;
   }
 }
 
@@ -240,21 +234,21 @@ TEST(VeldaMatrix, GroupsWithoutNodesAreLeftOutAndTooFewAreTold) {
     capacitor.replace(at, 2, "-4");
   Tool t = velda_matrix(capacitor);
   EXPECT_EQ(t.status, matrix::kExitWritten);
-  EXPECT_EQ(t.err,
+  EXPECT_EQ(t.error,
             "velda-matrix: group 2 has no nodes and is left out\n"
             "velda-matrix: group 3 has no nodes and is left out\n");
   EXPECT_EQ(matrix_of(capacitor).groups, (std::vector<int>{1, 4}));
 
   t = velda_matrix(example("square"));
   EXPECT_EQ(t.status, matrix::kExitNoMatrix);
-  EXPECT_NE(t.err.find("there is no currents group"), std::string::npos) << t.err;
+  EXPECT_NE(t.error.find("there is no currents group"), std::string::npos) << t.error;
   Shape lone;  // one group in an insulated box
   lone.boundaries.push_back(test_support::polyline({{0, 0}, {3, 0}, {3, 3}, {0, 3}, {0, 0}}, 2));
   lone.codes.assign(8, "1 0.0");
   add_circle(lone, 1.5, 1.5, 0.5, 8, true, "-1 1.0");
   t = velda_matrix(test_support::input_text(lone));
   EXPECT_EQ(t.status, matrix::kExitNoMatrix);
-  EXPECT_NE(t.err.find("group 1 is the only prescribed potential"), std::string::npos) << t.err;
+  EXPECT_NE(t.error.find("group 1 is the only prescribed potential"), std::string::npos) << t.error;
 }
 
 // The solver's small pivot, a singular system, an arithmetic failure and a
@@ -279,22 +273,22 @@ TEST(VeldaMatrix, WarningsAndFailuresAsVeldaGivesThem) {
     return error.substr(reason, error.find("\r\n", reason + 2) - reason);
   };
   const Tool small = velda_matrix(test_support::input_text(tiny));
-  const auto line_end = small.err.find('\n');
-  ASSERT_NE(line_end, std::string::npos) << small.err;
-  EXPECT_NE(report(test_support::input_text(tiny)).find(small.err.substr(0, line_end)),
+  const auto line_end = small.error.find('\n');
+  ASSERT_NE(line_end, std::string::npos) << small.error;
+  EXPECT_NE(report(test_support::input_text(tiny)).find(small.error.substr(0, line_end)),
             std::string::npos)
-      << small.err;
-  EXPECT_EQ(small.err.rfind("**** IER NON ZERO IN DPVT :", 0), 0u) << small.err;
+      << small.error;
+  EXPECT_EQ(small.error.rfind("**** IER NON ZERO IN DPVT :", 0), 0u) << small.error;
   for (const std::string& input : {singular, overflow}) {
     const Tool t = velda_matrix(input);
     EXPECT_EQ(t.status, matrix::kExitNoMatrix);
-    EXPECT_NE(t.err.find(failure(input)), std::string::npos) << t.err;
+    EXPECT_NE(t.error.find(failure(input)), std::string::npos) << t.error;
   }
   const Tool refused = velda_matrix(unknown);
   EXPECT_EQ(refused.status, matrix::kExitNoMatrix);
-  EXPECT_NE(report(unknown).find(refused.err.substr(refused.err.find("refused: ") + 9, 20)),
+  EXPECT_NE(report(unknown).find(refused.error.substr(refused.error.find("refused: ") + 9, 20)),
             std::string::npos)
-      << refused.err;
+      << refused.error;
 }
 
 // The table's two blocks read back: the Maxwell matrix C to its printed
@@ -304,7 +298,7 @@ TEST(VeldaMatrix, TableGivesTheMaxwellMatrixThenTheMutualForm) {
   for (const char* name : {"capacitor", "quarter"}) {
     SCOPED_TRACE(name);
     const Tool t = velda_matrix(example(name));
-    ASSERT_EQ(t.status, matrix::kExitWritten) << t.err;
+    ASSERT_EQ(t.status, matrix::kExitWritten) << t.error;
     const matrix::Capacitance m = matrix_of(example(name));
     std::istringstream text(t.out);
     std::vector<std::vector<double>> rows;  // the lines "  group k  value value"
@@ -329,16 +323,9 @@ TEST(VeldaMatrix, TableGivesTheMaxwellMatrixThenTheMutualForm) {
 // row's number and its values, which read back to the matrix's own.
 TEST(VeldaMatrix, CsvHoldsTheMaxwellMatrixExactly) {
   const Tool t = velda_matrix(example("capacitor"), {"--csv"});
-  ASSERT_EQ(t.status, matrix::kExitWritten) << t.err;
+  ASSERT_EQ(t.status, matrix::kExitWritten) << t.error;
   const matrix::Capacitance m = matrix_of(example("capacitor"));
-  std::istringstream text(t.out);
-  std::vector<std::vector<std::string>> records;
-  for (std::string line; std::getline(text, line);) {
-    ASSERT_EQ(line.back(), '\r');
-    std::istringstream fields(line.substr(0, line.size() - 1));
-    records.emplace_back();
-    for (std::string field; std::getline(fields, field, ',');) records.back().push_back(field);
-  }
+  const std::vector<test_support::Record> records = test_support::csv_records(t.out);
   ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(records[0], (std::vector<std::string>{"group", "1", "2"}));
   for (int i = 0; i < 2; ++i) {

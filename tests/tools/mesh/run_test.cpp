@@ -12,6 +12,7 @@
 
 #include "2D/VELDA.hpp"
 #include "lib/point.hpp"
+#include "tests/support/in_process.hpp"
 #include "tests/support/run_program.hpp"
 #include "tests/support/solved.hpp"
 
@@ -19,15 +20,10 @@ namespace {
 
 using test_support::Folder;
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
+using test_support::Outcome;
 
 Outcome mesh(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = mesh::run(args, out, err);
-  return {status, out.str(), err.str()};
+  return test_support::in_process(mesh::run, args);
 }
 
 std::string path(const Folder& f, const std::string& name) { return (f.path() / name).string(); }
@@ -70,40 +66,41 @@ Physical Curve("outer") = {1:4};
 Physical Curve("-1 0.0") = {5:8};
 )";
 
+constexpr const char* kOuter = "outer=-2 0.69314718056";
+
+// velda-mesh on the annulus written to ring.geo in f, its outer circle
+// given the potential ln 2, with `more` options.
+Outcome ring(const Folder& f, std::vector<std::string> more = {}) {
+  f.write("ring.geo", kAnnulusDrawnBackwards);
+  more.insert(more.begin(), {path(f, "ring.geo"), "--bc", kOuter});
+  return mesh(more);
+}
+
 TEST(MeshRun, RegionOnTheLeftWhateverTheDrawnDirection) {
   const Folder f;
-  f.write("ring.geo", kAnnulusDrawnBackwards);
-  const Outcome o = mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056"});
-  ASSERT_EQ(o.status, mesh::kExitWritten) << o.err;
+  const Outcome o = ring(f);
+  ASSERT_EQ(o.status, mesh::kExitWritten) << o.error;
   const auto rings = boundaries_of(o.out);
   ASSERT_EQ(rings.size(), 2u);
   EXPECT_GT(twice_area(rings[0]), 0.0);  // the outer circle, counter-clockwise
   EXPECT_LT(twice_area(rings[1]), 0.0);  // the hole, clockwise
-  // Flux 2 pi / ln 2 per unit potential difference through each circle.
-  const auto solved = test_support::solved(o.out);
-  ASSERT_EQ(solved.fluxes.size(), 2u);
-  EXPECT_NEAR(solved.fluxes[1], 2 * std::numbers::pi, 0.01);
-  EXPECT_NEAR(solved.fluxes[0], -2 * std::numbers::pi, 0.01);
 }
 
 // --set gives the script's constant: a hole of radius 1/2 halves the flux,
 // 2 pi ln 2 / ln 4 = pi; the note names the parameter and the factor.
 TEST(MeshRun, SetGivesTheScriptItsParameter) {
   const Folder f;
-  f.write("ring.geo", kAnnulusDrawnBackwards);
-  const Outcome o = mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056", "--set",
-                          "r_in=0.5", "--size-factor", "0.5"});
-  ASSERT_EQ(o.status, mesh::kExitWritten) << o.err;
+  const std::vector<std::string> set{"--set", "r_in=0.5", "--size-factor", "0.5"};
+  const Outcome o = ring(f, set);
+  ASSERT_EQ(o.status, mesh::kExitWritten) << o.error;
   const auto solved = test_support::solved(o.out);
   ASSERT_EQ(solved.fluxes.size(), 2u);
   EXPECT_NEAR(solved.fluxes[1], std::numbers::pi, 0.01);
+  EXPECT_NEAR(solved.fluxes[0], -std::numbers::pi, 0.01);
   EXPECT_NE(o.out.find("mesh size factor 0.5,\nparameters r_in = 0.5."), std::string::npos)
       << o.out;
   EXPECT_NE(o.out.find("with Gmsh 4."), std::string::npos);
-  EXPECT_EQ(o.out, mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056", "--set", "r_in=0.5",
-                         "--size-factor", "0.5"})
-                       .out)
-      << "not the same bytes on a second run";
+  EXPECT_EQ(o.out, ring(f, set).out) << "not the same bytes on a second run";
 }
 
 // A circle alone: inside it by default, outside it with --exterior.
@@ -133,41 +130,33 @@ TEST(MeshRun, OpenAsDrawnKeepsAnOpenChainInItsDrawnDirection) {
 // Gmsh would keep from one use of its library to the next.
 TEST(MeshRun, PointsFileAddsInternalPointsAndNamesABadLine) {
   const Folder f;
-  f.write("ring.geo", kAnnulusDrawnBackwards);
-  mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056", "--set", "r_in=0.5"});
+  ring(f, {"--set", "r_in=0.5"});
   f.write("points", "# r = 1.5\n1.5 0\n\n0 -1.5\n");
-  const std::vector<std::string> args{path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056",
-                                      "--points", path(f, "points")};
-  const auto solved = test_support::solved(mesh(args).out);
+  const std::vector<std::string> points{"--points", path(f, "points")};
+  const auto solved = test_support::solved(ring(f, points).out);
   ASSERT_EQ(solved.potentials.size(), 2u);
   EXPECT_NEAR(solved.potentials[0], std::log(1.5), 0.005);
   EXPECT_NEAR(solved.potentials[1], std::log(1.5), 0.005);
   f.write("points", "1.5 0\n1.5\n");
-  const Outcome bad = mesh(args);
+  const Outcome bad = ring(f, points);
   EXPECT_EQ(bad.status, mesh::kExitRefused);
-  EXPECT_NE(bad.err.find("line 2 of the points file"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.error.find("line 2 of the points file"), std::string::npos) << bad.error;
 }
 
 // The title is the model's name unless given; more internal points than
 // velda takes are refused with the count and the limit.
 TEST(MeshRun, TitleAndInternalPointCapacity) {
   const Folder f;
-  f.write("ring.geo", kAnnulusDrawnBackwards);
-  const std::vector<std::string> args{path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056"};
-  EXPECT_EQ(mesh(args).out.rfind(" ring\n", 0), 0u);
-  std::vector<std::string> titled = args;
-  titled.insert(titled.end(), {"--title", "A RING"});
-  EXPECT_EQ(mesh(titled).out.rfind(" A RING\n", 0), 0u);
+  EXPECT_EQ(ring(f).out.rfind(" ring\n", 0), 0u);
+  EXPECT_EQ(ring(f, {"--title", "A RING"}).out.rfind(" A RING\n", 0), 0u);
   std::string points;
   for (int i = 0; i <= velda::MAXINT; ++i) points += "1.5 0\n";
   f.write("points", points);
-  std::vector<std::string> crowded = args;
-  crowded.insert(crowded.end(), {"--points", path(f, "points")});
-  const Outcome o = mesh(crowded);
+  const Outcome o = ring(f, {"--points", path(f, "points")});
   EXPECT_EQ(o.status, mesh::kExitRefused);
-  EXPECT_NE(o.err.find("the model has 5001 internal points, more than velda's 5000"),
+  EXPECT_NE(o.error.find("the model has 5001 internal points, more than velda's 5000"),
             std::string::npos)
-      << o.err;
+      << o.error;
 }
 
 // The input replaces its file whole when written, and is not touched when
@@ -178,10 +167,9 @@ TEST(MeshRun, WritesTheInputWholeOrNotAtAll) {
   f.write("ring.in", std::string(100000, 'x'));
   EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.in")}).status, mesh::kExitRefused);
   EXPECT_EQ(f.read("ring.in"), std::string(100000, 'x'));
-  const Outcome o =
-      mesh({path(f, "ring.geo"), "-o", path(f, "ring.in"), "--bc", "outer=-2 0.69314718056"});
-  EXPECT_EQ(o.status, mesh::kExitWritten) << o.err;
-  EXPECT_EQ(f.read("ring.in"), mesh({path(f, "ring.geo"), "--bc", "outer=-2 0.69314718056"}).out);
+  const Outcome o = ring(f, {"-o", path(f, "ring.in")});
+  EXPECT_EQ(o.status, mesh::kExitWritten) << o.error;
+  EXPECT_EQ(f.read("ring.in"), ring(f).out);
   EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.geo")}).status, mesh::kExitUsage);
   EXPECT_EQ(f.read("ring.geo"), kAnnulusDrawnBackwards);
 }
@@ -198,8 +186,8 @@ TEST(MeshRun, CommandLine) {
                                                 {"a.geo", "--frobnicate"},
                                                 {"a.geo", "-o"}}) {
     const Outcome o = mesh(wrong);
-    EXPECT_EQ(o.status, mesh::kExitUsage) << o.err;
-    EXPECT_NE(o.err.find("Usage: velda-mesh"), std::string::npos);
+    EXPECT_EQ(o.status, mesh::kExitUsage) << o.error;
+    EXPECT_NE(o.error.find("Usage: velda-mesh"), std::string::npos);
   }
 }
 

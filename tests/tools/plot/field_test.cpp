@@ -14,6 +14,7 @@
 #include "fixtures/capacity_case.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tests/support/problems.hpp"
 #include "tools/plot/canvas.hpp"
 #include "tools/plot/contours.hpp"
 #include "tools/plot/picture.hpp"
@@ -150,13 +151,9 @@ Solved annulus_of(int n) {
 
 // u = x in the unit square, each side in n elements.
 Solved square_of(int n) {
-  test_support::Polyline square;
-  for (int k = 0; k < n; ++k) square.push_back({double(k) / n, 0.0});
-  for (int k = 0; k < n; ++k) square.push_back({1.0, double(k) / n});
-  for (int k = 0; k < n; ++k) square.push_back({1.0 - double(k) / n, 1.0});
-  for (int k = 0; k <= n; ++k) square.push_back({0.0, 1.0 - double(k) / n});
   test_support::Shape shape;
-  shape.boundaries = {square};
+  shape.boundaries = {test_support::polyline({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}}, n)};
+  const test_support::Polyline& square = shape.boundaries[0];
   for (std::size_t k = 0; k + 1 < square.size(); ++k) {
     char code[32];
     std::snprintf(code, sizeof code, "0 %.17g", 0.5 * (square[k].x + square[k + 1].x));
@@ -209,28 +206,6 @@ TEST(Field, BoundaryPotentialRunsLinearlyFromNodeToNode) {
       ++checked;
     }
   EXPECT_GE(checked, 40);
-}
-
-// The measurement behind drawing the potential up to the boundary: beside
-// an element's middle and beside its end, at 0.001 of its length, the sum
-// is as far from the exact ln r as it is in the middle of the annulus.
-TEST(Field, PotentialBesideTheBoundaryIsAsGoodAsFarFromIt) {
-  constexpr int n = 32;
-  const Solved s = annulus_of(n);
-  double far = 0.0;
-  for (const lib::Point& p : test_support::arc(1.5, 40, 0.05, 2.0 * pi))
-    far = std::max(far, std::fabs(s.u(p) - std::log(1.5)));
-  EXPECT_GT(far, 0.0);
-  for (const double R : {1.0, 2.0}) {
-    const double L = 2.0 * R * std::sin(pi / n), inward = R == 1.0 ? 1.0 : -1.0;
-    const double end = 2.0 * pi / n * 3.0, middle = end + pi / n;
-    const lib::Point beside_end =
-        (R + inward * 1.0E-3 * L) * lib::Point{std::cos(end), std::sin(end)};
-    const lib::Point beside_middle = (R * std::cos(pi / n) + inward * 1.0E-3 * L) *
-                                     lib::Point{std::cos(middle), std::sin(middle)};
-    for (const lib::Point p : {beside_end, beside_middle})
-      EXPECT_LT(std::fabs(s.u(p) - std::log(length(p))), 1.25 * far) << R;
-  }
 }
 
 // The measurement behind kGradientClearance: the gradient's relative error

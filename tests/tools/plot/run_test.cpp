@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "tests/support/in_process.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/run_program.hpp"
@@ -56,9 +57,7 @@ TEST(CommandLine, WrongCommandLinesAreRefused) {
 using test_support::Outcome;
 
 Outcome run(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = plot::run(args, out, err);
-  return {status, out.str(), err.str()};
+  return test_support::in_process(plot::run, args);
 }
 
 // A folder holding the annulus as ring.in.

@@ -4,9 +4,7 @@
 // the report's and the picture's field's, and the points VTK blanks are those
 // outside the region.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -16,6 +14,7 @@
 
 #include "geometry/checks.hpp"
 #include "report/report.hpp"
+#include "tests/support/run_program.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/problem.hpp"
 #include "tools/plot/run.hpp"
@@ -29,17 +28,15 @@ constexpr const char* kPython = "/usr/bin/python3";
 // "BLOCK KIND NAME" -> its values, as read_vtk.py prints them.
 using Arrays = std::map<std::string, std::vector<double>>;
 
-Arrays read_back(const fs::path& collection, std::string& failure) {
-  const std::string command = std::string(kPython) + " " + VELDA_SOURCE_DIR +
-                              "/tests/tools/plot/read_vtk.py '" + collection.string() + "' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string text;
-  char buffer[1 << 16];
-  for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    text.append(buffer, n);
-  if (!pipe || pclose(pipe) != 0) failure = "read_vtk.py failed: " + text;
+Arrays read_back(const fs::path& collection) {
+  test_support::Launch launch;
+  launch.program = kPython;
+  launch.args = {std::string(VELDA_SOURCE_DIR) + "/tests/tools/plot/read_vtk.py",
+                 collection.string()};
+  const test_support::Outcome o = test_support::run(collection.parent_path(), launch);
+  EXPECT_EQ(o.status, 0) << "read_vtk.py failed: " << o.error;
   Arrays arrays;
-  std::istringstream lines(text);
+  std::istringstream lines(o.out);
   for (std::string line; std::getline(lines, line);) {
     std::istringstream fields(line);
     std::string block, kind, name;
@@ -77,21 +74,9 @@ Exported exported(const std::string& name, const fs::path& folder) {
                                       "--vtk",
                                       vtm.string()};
   EXPECT_EQ(plot::run(args, out, err), plot::kExitDrawn) << err.str();
-  std::string failure;
-  e.arrays = read_back(vtm, failure);
-  EXPECT_EQ(failure, "");
+  e.arrays = read_back(vtm);
   return e;
 }
-
-class Vtk : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("velda_vtk_test_" + std::to_string(getpid()));
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  fs::path folder_;
-};
 
 // Element J's values in a line-cell block, from cell `cell`, the image's
 // weight times the report's.
@@ -109,9 +94,10 @@ void expect_element(const Exported& e, const std::string& block, std::size_t cel
   EXPECT_EQ(at("group"), e.problem.elements[J - 1].code < 0 ? -e.problem.elements[J - 1].code : 0);
 }
 
-TEST_F(Vtk, ValuesReadBackAreTheReportsAndTheFields) {
+TEST(Vtk, ValuesReadBackAreTheReportsAndTheFields) {
+  const test_support::Folder folder;
   for (const char* name : {"capacitor", "quarter"}) {
-    const Exported e = exported(name, folder_);
+    const Exported e = exported(name, folder.path());
     std::size_t cell = 0, image_cell = 0;
     for (const geometry::Piece& piece : e.problem.pieces)
       for (int J : piece.elements) {

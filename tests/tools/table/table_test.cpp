@@ -4,8 +4,10 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "tests/support/csv_records.hpp"
 #include "tests/support/memory_run.hpp"
 #include "tests/support/process.hpp"
 #include "tests/support/run_program.hpp"
@@ -15,29 +17,8 @@
 
 namespace {
 
-using Record = std::vector<std::string>;
-
-// The records of an RFC 4180 text, read independently of the writer.
-std::vector<Record> csv_records(const std::string& text) {
-  std::vector<Record> records(1, Record(1));
-  bool quoted = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-      records.back().back() += text[++i];
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (!quoted && c == ',') {
-      records.back().emplace_back();
-    } else if (!quoted && text.compare(i, 2, "\r\n") == 0) {
-      records.emplace_back(1), ++i;
-    } else {
-      records.back().back() += c;
-    }
-  }
-  records.pop_back();  // after the last line end
-  return records;
-}
+using test_support::csv_records;
+using test_support::Record;
 
 struct Table {
   int status;
@@ -161,30 +142,25 @@ TEST(VeldaTable, ReportsThatAreNotCompleteKeepTheirRowsAndAreNamed) {
   EXPECT_EQ(velda_table({"--nodes", files[1]}).records.size(), 1u);  // the header alone
 }
 
-TEST(VeldaTable, TitleWithCommasAndQuotesIsQuoted) {
-  std::string input = test_support::source_file("examples/square.in");
-  input.replace(0, input.find('\n'), R"( SAY "HI", THEN "BYE")");
-  test_support::Folder folder;
-  folder.write("q.out", test_support::run_in_memory(input).report);
-  const Table t = velda_table({(folder.path() / "q.out").string()});
-  ASSERT_EQ(t.records.size(), 2u);
-  EXPECT_EQ(t.records[1][1], R"(SAY "HI", THEN "BYE")");
-}
-
-// Titles' bytes that are not UTF-8 and control characters are shown as the
-// program's messages show them, so the table is UTF-8 with no control
-// character but its line ends.
-TEST(VeldaTable, CsvIsUtf8WithStrayBytesAndControlsEscaped) {
-  std::string input = test_support::source_file("examples/square.in");
-  input.replace(0, input.find('\n'), " A\xFF\x1B[31m,\xC3\xA9\x01");
-  test_support::Folder folder;
-  folder.write("t.out", test_support::run_in_memory(input).report);
-  const Table t = velda_table({(folder.path() / "t.out").string()});
-  ASSERT_EQ(t.records.size(), 2u);
-  EXPECT_EQ(t.records[1][1], "A\\xFF\\x1B[31m,\xC3\xA9\\x01");
-  std::string text = t.out;
-  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
-  EXPECT_EQ(textio::printable(text), text);
+// A title with commas and quotes is quoted; its bytes that are not UTF-8
+// and control characters are shown as the program's messages show them, so
+// the table is UTF-8 with no control character but its line ends.
+TEST(VeldaTable, TitlesAreQuotedAndStrayBytesAndControlsEscaped) {
+  const std::pair<std::string, std::string> titles[] = {
+      {R"( SAY "HI", THEN "BYE")", R"(SAY "HI", THEN "BYE")"},
+      {" A\xFF\x1B[31m,\xC3\xA9\x01", "A\\xFF\\x1B[31m,\xC3\xA9\\x01"}};
+  for (const auto& [title, shown] : titles) {
+    std::string input = test_support::source_file("examples/square.in");
+    input.replace(0, input.find('\n'), title);
+    test_support::Folder folder;
+    folder.write("t.out", test_support::run_in_memory(input).report);
+    const Table t = velda_table({(folder.path() / "t.out").string()});
+    ASSERT_EQ(t.records.size(), 2u);
+    EXPECT_EQ(t.records[1][1], shown);
+    std::string text = t.out;
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
+    EXPECT_EQ(textio::printable(text), text);
+  }
 }
 
 // A file of 48 MiB of empty lines after a line of asterisks is read in a

@@ -1,12 +1,12 @@
-#include "tools/converge/csv.hpp"
+#include "textio/csv.hpp"
 
-#include <string_view>
+#include "textio/printable.hpp"
 
-namespace converge {
-namespace {
+namespace textio {
 
-std::string csv_field(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+std::string csv_field(std::string_view raw) {
+  const std::string text = textio::printable(raw);  // no CR or LF is left
+  if (text.find_first_of(",\"") == std::string::npos) return text;
   std::string quoted = "\"";
   for (const char c : text) {
     if (c == '"') quoted += '"';
@@ -15,11 +15,9 @@ std::string csv_field(std::string_view text) {
   return quoted + '"';
 }
 
-}  // namespace
-
 void write_record(std::ostream& out, const std::vector<std::string>& fields) {
   for (std::size_t i = 0; i < fields.size(); ++i) out << (i > 0 ? "," : "") << csv_field(fields[i]);
   out << "\r\n";
 }
 
-}  // namespace converge
+}  // namespace textio
