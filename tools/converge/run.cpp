@@ -25,9 +25,10 @@ constexpr const char* kUsage =
 constexpr const char* kHelp =
     R"(Usage: velda-converge INPUT [--levels K] [--csv] [--keep DIR] [model options]
 
-Solves the problem of a VELDA input or of a Gmsh .geo model on several levels, coarse to fine, and
-estimates from them how far each result is from the exact one: every
-currents group's flux and every internal point's potential and gradient.
+Solves the problem of a VELDA input or of a Gmsh .geo model on several
+levels, coarse to fine, and estimates from them how far each result is from
+the exact one: every currents group's flux and every internal point's
+potential and gradient.
 
 The levels of an input are its own boundary and the same boundary with every
 element split into 2, 4, ... equal elements with the same records, as far as
