@@ -61,9 +61,10 @@ Model options, for a .geo model only, as velda-mesh takes them:
 For each quantity the table shows its value at every level, the order p
 observed from the last three levels, the value extrapolated with that order
 (Richardson), and the estimated error (value minus extrapolated) of the
-finest level and of the input's own level (a model has none). A quantity whose differences are
-at rounding level or change sign, or whose order lies outside 0.5 to 4, is
-not yet in its asymptotic range: it is flagged and not extrapolated.
+finest level and of the input's own level (a model has none). A quantity
+whose differences are at rounding level or change sign, or whose order lies
+outside 0.5 to 4, is not yet in its asymptotic range: it is flagged and not
+extrapolated.
 
 Exit status: 0 when the table is written (flags or not), 1 when the input is
 refused or a level cannot be solved or kept, 2 for a wrong command line.

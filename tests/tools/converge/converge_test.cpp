@@ -159,6 +159,14 @@ TEST(Converge, GmshAnnulusFluxConvergesToTheCirclesOwn) {
   expect_dependable(rows["flux 2"], 3, 0, flux, 2.0);
 }
 
+// A mesh file holds one mesh, with no size to halve: refused, saying what
+// to give instead, before anything is read.
+TEST(Converge, MeshFileIsRefusedWithWhatToGiveInstead) {
+  const Outcome o = converge({"model.msh"});
+  EXPECT_EQ(o.status, kExitRefused);
+  EXPECT_NE(o.err.find("give the .geo model"), std::string::npos) << o.err;
+}
+
 // The point 1.125 from the centre lies 0.125 from the hole, less than an
 // element's length of 0.196 at the coarsest level: its gradient is not
 // settled, and is flagged instead of extrapolated.
