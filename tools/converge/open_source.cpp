@@ -1,9 +1,11 @@
 #include "tools/converge/open_source.hpp"
 
+#include <filesystem>
 #include <fstream>
 
 #include "textio/printable.hpp"
 #include "tools/converge/input_levels.hpp"
+#include "tools/converge/model_levels.hpp"
 #include "tools/converge/refused.hpp"
 
 namespace converge {
@@ -26,7 +28,15 @@ std::string read_input(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<LevelSource> open_source(const std::string& path, int levels) {
+std::unique_ptr<LevelSource> open_source(const std::string& path, int levels,
+                                         const gmsh_import::Options& model) {
+  const std::string extension = std::filesystem::path(path).extension().string();
+  if (extension == ".geo") return std::make_unique<ModelLevels>(path, model, levels);
+  // A mesh file holds one mesh: there is no size to halve.
+  if (extension == ".msh")
+    throw Refused("the mesh file " + textio::printable(path) +
+                  " has one mesh size only: give the .geo model it was meshed from, which "
+                  "is meshed anew at each level");
   return std::make_unique<InputLevels>(read_input(path), path, levels);
 }
 

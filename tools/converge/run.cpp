@@ -1,9 +1,11 @@
 #include "tools/converge/run.hpp"
 
+#include <filesystem>
 #include <new>
 #include <optional>
 #include <vector>
 
+#include "gmsh_import/option_values.hpp"
 #include "textio/printable.hpp"
 #include "tools/converge/keep.hpp"
 #include "tools/converge/open_source.hpp"
@@ -16,14 +18,17 @@ namespace converge {
 namespace {
 
 constexpr const char* kProgram = "velda-converge";
-constexpr const char* kUsage = "INPUT [--levels K] [--csv] [--keep DIR]";
+constexpr const char* kUsage =
+    "INPUT [--levels K] [--csv] [--keep DIR] [--size-factor F] [--set NAME=VALUE]... "
+    "[--bc NAME=RECORD]...";
 
 constexpr const char* kHelp =
-    R"(Usage: velda-converge INPUT [--levels K] [--csv] [--keep DIR]
+    R"(Usage: velda-converge INPUT [--levels K] [--csv] [--keep DIR] [model options]
 
-Solves the problem of a VELDA input on several levels, coarse to fine, and
-estimates from them how far each result is from the exact one: every
-currents group's flux and every internal point's potential and gradient.
+Solves the problem of a VELDA input or of a Gmsh .geo model on several
+levels, coarse to fine, and estimates from them how far each result is from
+the exact one: every currents group's flux and every internal point's
+potential and gradient.
 
 The levels of an input are its own boundary and the same boundary with every
 element split into 2, 4, ... equal elements with the same records, as far as
@@ -33,6 +38,13 @@ of them), so that the input's own boundary is the finest level. The estimate cov
 error on this polygon, not the polygon's distance from a curve it stands for.
 Each level is a whole run of VELDA.
 
+The levels of a Gmsh .geo model are the model meshed by Gmsh anew at mesh
+size factors doubling from the finest level (the factor of --size-factor,
+default 1) to the coarsest, each written as velda-mesh writes it; the
+estimate then includes the error of approximating the geometry's curves by
+chords. A .msh mesh file has one mesh only and is refused: give the .geo
+model it was meshed from.
+
   --levels K  the number of levels, 3 to 8 (default 3)
   --csv       the table as comma-separated values (RFC 4180), every number
               in full: a header row, the rows elements and h of the levels,
@@ -41,12 +53,18 @@ Each level is a whole run of VELDA.
               DIR/levelK.out (DIR is made if it does not exist)
   -h, --help  this text
 
+Model options, for a .geo model only, as velda-mesh takes them:
+  --size-factor F     the mesh size factor of the finest level (default 1)
+  --set NAME=VALUE    the number NAME of the script, as Gmsh's -setnumber
+  --bc NAME=RECORD    the physical curves named NAME carry the node record
+
 For each quantity the table shows its value at every level, the order p
 observed from the last three levels, the value extrapolated with that order
 (Richardson), and the estimated error (value minus extrapolated) of the
-finest level and of the input's own level. A quantity whose differences are
-at rounding level or change sign, or whose order lies outside 0.5 to 4, is
-not yet in its asymptotic range: it is flagged and not extrapolated.
+finest level and of the input's own level (a model has none). A quantity
+whose differences are at rounding level or change sign, or whose order lies
+outside 0.5 to 4, is not yet in its asymptotic range: it is flagged and not
+extrapolated.
 
 Exit status: 0 when the table is written (flags or not), 1 when the input is
 refused or a level cannot be solved or kept, 2 for a wrong command line.
@@ -57,6 +75,8 @@ struct Request {
   int levels = kDefaultLevels;
   bool csv = false;
   std::optional<std::string> keep;
+  gmsh_import::Options model;
+  bool model_options = false;  // any of them given
 };
 
 // A whole decimal number in the allowed range.
@@ -88,9 +108,27 @@ std::optional<Request> parse(std::span<const std::string> args, std::ostream& er
       }
     } else if (arg == "--keep" && has_value) {
       request.keep = args[++i];
+    } else if (arg == "--size-factor" && has_value) {
+      request.model_options = true;
+      double& factor = request.model.size_factor;
+      if (!gmsh_import::parse_number(args[++i], factor) || !(factor > 0.0)) {
+        err << kProgram << ": --size-factor takes a positive number, not "
+            << textio::printable(args[i]) << '\n';
+        return std::nullopt;
+      }
+    } else if (gmsh_import::is_model_option(arg) && has_value) {
+      request.model_options = true;
+      const std::string wrong = gmsh_import::add_model_option(arg, args[++i], request.model);
+      if (!wrong.empty()) {
+        err << kProgram << ": " << textio::printable(wrong) << '\n';
+        return std::nullopt;
+      }
     } else {
       err << kProgram << ": "
-          << (arg == "--levels" || arg == "--keep" ? "no value for " : "unknown option ")
+          << (arg == "--levels" || arg == "--keep" || arg == "--size-factor" ||
+                      gmsh_import::is_model_option(arg)
+                  ? "no value for "
+                  : "unknown option ")
           << textio::printable(arg) << '\n';
       return std::nullopt;
     }
@@ -100,11 +138,15 @@ std::optional<Request> parse(std::span<const std::string> args, std::ostream& er
     return std::nullopt;
   }
   request.input = inputs.front();
+  if (request.model_options && std::filesystem::path(request.input).extension() != ".geo") {
+    err << kProgram << ": --size-factor, --set and --bc are for a Gmsh .geo model\n";
+    return std::nullopt;
+  }
   return request;
 }
 
 Study solve_all(const Request& request, std::ostream& err, bool progress) {
-  const auto source = open_source(request.input, request.levels);
+  const auto source = open_source(request.input, request.levels, request.model);
   if (request.keep) make_folder(*request.keep);
   std::vector<Solution> solutions;
   std::vector<double> h;

@@ -1,14 +1,11 @@
 #include "tools/mesh/run.hpp"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <variant>
 #include <vector>
 
 #include "gmsh_import/gmsh_import.hpp"
+#include "gmsh_import/option_values.hpp"
 #include "runcontrol/files.hpp"
 #include "textio/printable.hpp"
 #include "tools/mesh/points_file.hpp"
@@ -69,22 +66,6 @@ struct Request {
   std::string points_file;
 };
 
-// A whole decimal number, finite.
-bool number(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  errno = 0;
-  value = std::strtod(text.c_str(), &end);
-  return end == text.c_str() + text.size() && errno == 0 && std::isfinite(value);
-}
-
-// NAME=VALUE split at its first '=', or nothing.
-std::optional<std::pair<std::string, std::string>> pair_of(const std::string& text) {
-  const std::size_t eq = text.find('=');
-  if (eq == 0 || eq == std::string::npos) return std::nullopt;
-  return std::pair(text.substr(0, eq), text.substr(eq + 1));
-}
-
 bool same_file(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   return std::filesystem::path(a).lexically_normal() ==
@@ -104,19 +85,11 @@ std::string take(std::span<const std::string> args, std::size_t& i, Request& r) 
   if (option == "--points") return r.points_file = value, "";
   if (option == "--title") return r.options.title = value, "";
   if (option == "--size-factor")
-    return number(value, r.options.size_factor) && r.options.size_factor > 0.0
+    return gmsh_import::parse_number(value, r.options.size_factor) && r.options.size_factor > 0.0
                ? ""
                : "--size-factor needs a positive number";
-  const auto pair = pair_of(value);
-  if (option == "--bc") {
-    if (!pair) return "--bc needs NAME=RECORD";
-    return r.options.conditions[pair->first] = pair->second, "";
-  }
-  double v = 0.0;
-  if (option == "--set") {
-    if (!pair || !number(pair->second, v)) return "--set needs NAME=VALUE with a number";
-    return r.options.numbers.emplace_back(pair->first, v), "";
-  }
+  if (gmsh_import::is_model_option(option))
+    return gmsh_import::add_model_option(option, value, r.options);
   return "unknown option '" + option + "'";
 }
 
