@@ -3,12 +3,15 @@
 // that the level lines lie where the exact solution has them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <numbers>
+#include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "2D/VELDA.hpp"
 #include "fixtures/capacity_case.hpp"
@@ -182,6 +185,40 @@ TEST(Field, GradientArrowsKeepClearOfTheBoundary) {
               << name << " at " << a.at.x << ", " << a.at.y;
         }
   }
+}
+
+// The arrows as drawn, of u = ln r, point away from the centre (towards
+// higher potential) with lengths in proportion to 1 / r. The centre on the
+// picture is where the arrows' lines meet, found by least squares.
+TEST(Field, DrawnArrowsPointUphillWithLengthsInProportion) {
+  const Example e = example("annulus");
+  const plot::FieldGrid grid = field_of(e);
+  const std::string svg = plot::draw_picture(e.problem, e.examination, &e.results, &grid, "", "");
+  const std::size_t d = svg.find("d=\"", svg.find("class=\"gradient\""));
+  std::istringstream shafts(svg.substr(d + 3, svg.find('"', d + 3) - d - 3));
+  std::vector<std::pair<lib::Point, lib::Point>> arrows;  // middle, from tail to tip
+  lib::Point from, tip;
+  char m, l, comma;
+  while (shafts >> m >> from.x >> comma >> from.y >> l >> tip.x >> comma >> tip.y)
+    arrows.push_back({0.5 * (from + tip), tip - from});
+  ASSERT_GT(arrows.size(), 20U);
+  double a11 = 0, a12 = 0, a22 = 0, b1 = 0, b2 = 0;  // sum of (I - t t') and of (I - t t') m
+  for (const auto& [mid, along] : arrows) {
+    const lib::Point t = (1.0 / length(along)) * along;
+    a11 += 1 - t.x * t.x, a12 -= t.x * t.y, a22 += 1 - t.y * t.y;
+    b1 += (1 - t.x * t.x) * mid.x - t.x * t.y * mid.y;
+    b2 += -t.x * t.y * mid.x + (1 - t.y * t.y) * mid.y;
+  }
+  const double det = a11 * a22 - a12 * a12;
+  const lib::Point centre{(a22 * b1 - a12 * b2) / det, (a11 * b2 - a12 * b1) / det};
+  std::vector<double> products;  // length times distance from the centre: 1 / r times r
+  for (const auto& [mid, along] : arrows) {
+    const lib::Point out = mid - centre;
+    EXPECT_GT(dot(out, along) / (length(out) * length(along)), 0.99) << mid.x << ", " << mid.y;
+    products.push_back(length(along) * length(out));
+  }
+  std::sort(products.begin(), products.end());
+  EXPECT_LT(products.back() / products.front(), 1.2);
 }
 
 // u = x in a square: along the top and bottom sides the node values,
