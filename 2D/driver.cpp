@@ -1,52 +1,14 @@
 #include "2D/driver.hpp"
 
-#include <cfenv>
-
 #include "2D/GETFNAMES.hpp"
-#include "lib/DPVT.hpp"
+#include "2D/solve_system.hpp"
+#include "2D/step.hpp"
 #include "report/format.hpp"
 #include "runcontrol/failure.hpp"
 #include "runcontrol/run_end.hpp"
 #include "textio/layout.hpp"
 
 namespace velda {
-namespace {
-
-// Runs one step under its routine's name. A floating-point division by zero,
-// overflow or invalid operation in it ends the run with a failure report, so
-// that no result that is not a finite number reaches the report; so does any
-// exception other than a stop or a failure, as an internal error of the step.
-template <typename Body>
-void step(const char* routine, Body body) {
-  const runcontrol::Routine active(routine);
-  std::feclearexcept(FE_ALL_EXCEPT);
-  try {
-    body();
-  } catch (const runcontrol::Stop&) {
-    throw;
-  } catch (const runcontrol::Failure&) {
-    throw;
-  } catch (...) {
-    throw runcontrol::internal_error();
-  }
-  runcontrol::check_arithmetic();
-}
-
-// Solves AMAT x = DPOTB in place. An exactly zero pivot means the system has
-// no unique solution: the run ends with a failure report saying so.
-void solve(Velda& v, int& IER) {
-  try {
-    lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, MAXEL, kPivotTolerance, IER);
-  } catch (const lib::SingularMatrix& singular) {
-    throw runcontrol::Failure(
-        runcontrol::Statement::ARITHMETIC, "singular system",
-        "the system of equations is singular: its pivot at elimination stage " +
-            std::to_string(singular.stage) +
-            " is exactly zero (do two boundaries lie on each other?)");
-  }
-}
-
-}  // namespace
 
 int run(Velda& v, std::span<const std::string> args, const Console& console,
         runcontrol::FileSystem& files) {
@@ -78,7 +40,7 @@ int run(Velda& v, std::span<const std::string> args, const Console& console,
     // 8. Its solution; a small pivot is noted in the report.
     textio::write(u.console, R"((1X, "Now Solving"))");
     int IER = 0;
-    step("DPVT", [&] { solve(v, IER); });
+    step("DPVT", [&] { IER = solve_system(v, v.DPOTB.data(), 1); });
     if (IER != 0) textio::write(u.report, report::kPivotWarning, {IER});
     // 9. Potential and normal derivative at every node, the internal
     // points, the results and the currents.

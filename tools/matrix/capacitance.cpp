@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "2D/driver.hpp"
+#include "2D/solve_system.hpp"
+#include "2D/step.hpp"
 #include "2D/unit_right_hand_sides.hpp"
-#include "lib/DPVT.hpp"
 #include "tools/matrix/groups.hpp"
 #include "tools/matrix/problem.hpp"
 #include "tools/matrix/symmetry.hpp"
@@ -14,22 +14,6 @@ namespace matrix {
 namespace {
 
 using velda::MAXEL;
-
-// Solves AMAT X = B for the sides' columns in place; an exactly zero pivot
-// is the failure velda reports for it.
-int solve(velda::Velda& v, std::vector<double>& B, int sides) {
-  int IER = 0;
-  try {
-    lib::DPVT(v.AMAT.data(), B.data(), v.NELEM, sides, MAXEL, velda::kPivotTolerance, IER);
-  } catch (const lib::SingularMatrix& singular) {
-    throw runcontrol::Failure(
-        runcontrol::Statement::ARITHMETIC, "singular system",
-        "the system of equations is singular: its pivot at elimination stage " +
-            std::to_string(singular.stage) +
-            " is exactly zero (do two boundaries lie on each other?)");
-  }
-  return IER;
-}
 
 // F(i, r) = sum over the nodes J of side i, in node order, of ELEN(J) X(J, r):
 // the flux through side i under unit side r, as velda's CURRENT sums it.
@@ -46,17 +30,15 @@ std::vector<double> fluxes(const velda::Velda& v, const std::vector<int>& side,
 }
 
 // K = C - (C 1)(1' C) / (1' C 1): the charges for potentials taken relative
-// to one another, their sum held at zero.
+// to one another, their sum held at zero. Empty when the conductors together
+// take no net charge, so that none can be held at zero.
 std::vector<double> referred(const std::vector<double>& C, int n) {
   std::vector<double> rows(n, 0.0), columns(n, 0.0);
   double total = 0.0;
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) rows[i] += C[i * n + j], columns[j] += C[i * n + j];
   for (int i = 0; i < n; ++i) total += rows[i];
-  if (!(std::abs(total) > 0.0))
-    throw Refusal(
-        "the region reaches to infinity and the conductors together take no net charge at "
-        "potential 1, so their charges cannot be made to sum to zero");
+  if (!(std::abs(total) > 0.0)) return {};
   std::vector<double> K(n * n);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) K[i * n + j] = C[i * n + j] - rows[i] * columns[j] / total;
@@ -102,17 +84,22 @@ Capacitance capacitance(runcontrol::FileSystem& files, const std::string& name,
   const int sides = c.open && g.reference ? with_reference_side(v, g) : n;
   std::vector<double> B(static_cast<std::size_t>(MAXEL) * sides, 0.0);
   if (progress) *progress << "velda-matrix: assembling " << v.NELEM << " equations" << std::endl;
-  step("GHMAMPC", [&] { velda::GHMAMPC(v, {g.side.data(), B.data()}); });
+  velda::step("GHMAMPC", [&] { velda::GHMAMPC(v, {g.side.data(), B.data()}); });
   if (progress)
     *progress << "velda-matrix: solving them for " << sides << " right-hand sides" << std::endl;
-  step("DPVT", [&] { c.IER = solve(v, B, sides); });
-  step("fluxes", [&] {
+  velda::step("DPVT", [&] { c.IER = velda::solve_system(v, B.data(), sides); });
+  velda::step("fluxes", [&] {
     std::vector<double> F = fluxes(v, g.side, B, sides);
     if (c.open) F = referred(F, sides);
+    if (F.empty()) return;
     for (int i = 0; i < n; ++i)
       for (int j = 0; j < n; ++j) c.C.push_back(c.copies * F[i * sides + j]);
     c.reciprocity = reciprocity(c.C, n);
   });
+  if (c.C.empty())
+    throw Refusal(
+        "the region reaches to infinity and the conductors together take no net charge at "
+        "potential 1, so their charges cannot be made to sum to zero");
   return c;
 }
 

@@ -3,6 +3,8 @@
 #include <new>
 #include <sstream>
 
+#include "2D/step.hpp"
+#include "runcontrol/failure.hpp"
 #include "textio/fields.hpp"
 #include "textio/units.hpp"
 
@@ -30,11 +32,11 @@ Problem read_problem(runcontrol::FileSystem& files, const std::string& name) {
   u.console.connect(console, 0, {});
   runcontrol::open_input(u, files, velda::kInputUnit, name);
   try {
-    step("INPUMPC", [&] { velda::INPUMPC(*p.state, u); });
+    velda::step("INPUMPC", [&] { velda::INPUMPC(*p.state, u); });
   } catch (const runcontrol::Stop& refused) {
     throw Refusal("the input file is refused: " + refused.reason);
   }
-  step("GEOM", [&] { velda::GEOM(*p.state); });
+  velda::step("GEOM", [&] { velda::GEOM(*p.state); });
   u.report.close();
   p.title = title_of(echo.str());
   return p;

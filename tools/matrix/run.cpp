@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "runcontrol/failure.hpp"
 #include "textio/layout.hpp"
 #include "textio/printable.hpp"
 #include "tools/matrix/capacitance.hpp"
