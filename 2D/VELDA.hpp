@@ -28,6 +28,7 @@ inline constexpr int MAXPNT = MAXEL + MAXBND;  // boundary points as read
 // the first-level cache.
 inline constexpr int kInfluenceBatch = 128;
 inline constexpr int MAXBATCH = (MAXEL + kInfluenceBatch - 1) / kInfluenceBatch;
+static_assert(MAXBATCH * kInfluenceBatch >= MAXEL, "a batch box for every element");
 
 inline constexpr int kInputUnit = 5;   // the input file's unit
 inline constexpr int kReportUnit = 6;  // the report file's unit

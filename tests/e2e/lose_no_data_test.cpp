@@ -63,8 +63,10 @@ TEST_F(LoseNoData, OverLongAndNulNamesAreRefusedBeforeAnyFileIsOpened) {
   folder_.write(std::string(64, 'i'), folder_.read("a.in"));
   folder_.write("typed", std::string(65, 'r') + "\n");
   folder_.write("nul", std::string("a.in\0x\n", 7));
+  const std::string long_name = "R" + std::string(64, 'r');
   const std::pair<Launch, std::string> cases[] = {
-      {{{"a.in", std::string(65, 'r')}}, "the name has 65 characters"},
+      {{{"a.in", long_name}}, "file=" + long_name.substr(0, 64) + "...)"},  // shown cut
+      {{{"a.in", long_name}}, "the name has 65 characters"},
       {{{std::string(64, 'i') + "i", "r.out"}}, "the name has 65 characters"},
       {{{"a.in"}, "typed"}, "the name has 65 characters"},
       {{{}, "nul"}, "the name holds a NUL byte"},
