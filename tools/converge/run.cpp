@@ -3,9 +3,12 @@
 #include <filesystem>
 #include <new>
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "gmsh_import/option_values.hpp"
+#include "runcontrol/tool_run.hpp"
 #include "textio/printable.hpp"
 #include "tools/converge/keep.hpp"
 #include "tools/converge/open_source.hpp"
@@ -70,6 +73,8 @@ Exit status: 0 when the table is written (flags or not), 1 when the input is
 refused or a level cannot be solved or kept, 2 for a wrong command line.
 )";
 
+constexpr runcontrol::ToolText kText{kProgram, kUsage, kHelp};
+
 struct Request {
   std::string input;
   int levels = kDefaultLevels;
@@ -86,8 +91,8 @@ bool level_count(const std::string& text, int& levels) {
   return kMinLevels <= levels && levels <= kMaxLevels;
 }
 
-// The request, or an empty one after saying what is wrong.
-std::optional<Request> parse(std::span<const std::string> args, std::ostream& err) {
+// The request, or what is wrong with the command line.
+std::variant<Request, std::string> parse(std::span<const std::string> args) {
   Request request;
   std::vector<std::string> inputs;
   bool options_end = false;
@@ -101,47 +106,30 @@ std::optional<Request> parse(std::span<const std::string> args, std::ostream& er
     } else if (arg == "--csv") {
       request.csv = true;
     } else if (arg == "--levels" && has_value) {
-      if (!level_count(args[++i], request.levels)) {
-        err << kProgram << ": --levels takes a whole number from " << kMinLevels << " to "
-            << kMaxLevels << ", not " << textio::printable(args[i]) << '\n';
-        return std::nullopt;
-      }
+      if (!level_count(args[++i], request.levels))
+        return "--levels takes a whole number from " + std::to_string(kMinLevels) + " to " +
+               std::to_string(kMaxLevels) + ", not " + args[i];
     } else if (arg == "--keep" && has_value) {
       request.keep = args[++i];
     } else if (arg == "--size-factor" && has_value) {
       request.model_options = true;
       double& factor = request.model.size_factor;
-      if (!gmsh_import::parse_number(args[++i], factor) || !(factor > 0.0)) {
-        err << kProgram << ": --size-factor takes a positive number, not "
-            << textio::printable(args[i]) << '\n';
-        return std::nullopt;
-      }
+      if (!gmsh_import::parse_number(args[++i], factor) || !(factor > 0.0))
+        return "--size-factor takes a positive number, not " + args[i];
     } else if (gmsh_import::is_model_option(arg) && has_value) {
       request.model_options = true;
       const std::string wrong = gmsh_import::add_model_option(arg, args[++i], request.model);
-      if (!wrong.empty()) {
-        err << kProgram << ": " << textio::printable(wrong) << '\n';
-        return std::nullopt;
-      }
+      if (!wrong.empty()) return wrong;
     } else {
-      err << kProgram << ": "
-          << (arg == "--levels" || arg == "--keep" || arg == "--size-factor" ||
-                      gmsh_import::is_model_option(arg)
-                  ? "no value for "
-                  : "unknown option ")
-          << textio::printable(arg) << '\n';
-      return std::nullopt;
+      const bool takes_value = arg == "--levels" || arg == "--keep" || arg == "--size-factor" ||
+                               gmsh_import::is_model_option(arg);
+      return (takes_value ? "no value for " : "unknown option ") + arg;
     }
   }
-  if (inputs.size() != 1) {
-    err << kProgram << ": " << (inputs.empty() ? "no input named" : "give one input only") << '\n';
-    return std::nullopt;
-  }
+  if (inputs.size() != 1) return inputs.empty() ? "no input named" : "give one input only";
   request.input = inputs.front();
-  if (request.model_options && std::filesystem::path(request.input).extension() != ".geo") {
-    err << kProgram << ": --size-factor, --set and --bc are for a Gmsh .geo model\n";
-    return std::nullopt;
-  }
+  if (request.model_options && std::filesystem::path(request.input).extension() != ".geo")
+    return "--size-factor, --set and --bc are for a Gmsh .geo model";
   return request;
 }
 
@@ -166,34 +154,23 @@ Study solve_all(const Request& request, std::ostream& err, bool progress) {
 }  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err, bool progress) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    out << kHelp;
-    return kExitDone;
-  }
-  const auto request = parse(args, err);
-  if (!request) {
-    err << "Usage: " << kProgram << ' ' << kUsage << "; " << kProgram << " --help tells more\n";
-    return kExitUsage;
-  }
+  auto command = runcontrol::read_command_line<Request>(args, out, err, kText, parse);
+  if (const int* status = std::get_if<int>(&command)) return *status;
+  const Request& request = std::get<Request>(command);
   try {
-    const Study study = solve_all(*request, err, progress);
-    if (request->csv)
+    const Study study = solve_all(request, err, progress);
+    if (request.csv)
       write_csv(out, study);
     else
-      write_table(out, study, textio::printable(request->input));
+      write_table(out, study, textio::printable(request.input));
   } catch (const Refused& refused) {
-    err << kProgram << ": " << refused.what() << '\n';
+    runcontrol::tell(err, kProgram, refused.what());
     return kExitRefused;
   } catch (const std::bad_alloc&) {
-    err << kProgram << ": there is not enough memory for the levels\n";
+    runcontrol::tell(err, kProgram, "there is not enough memory for the levels");
     return kExitRefused;
   }
-  out.flush();
-  if (!out) {
-    err << kProgram << ": the table could not be written to standard output\n";
-    return kExitRefused;
-  }
-  return kExitDone;
+  return runcontrol::flushed(out, err, kProgram, "table") ? kExitDone : kExitRefused;
 }
 
 }  // namespace converge

@@ -7,11 +7,13 @@
 #include <span>
 #include <string>
 
+#include "runcontrol/tool_run.hpp"
+
 namespace converge {
 
 inline constexpr int kExitDone = 0;     // the table is written, flags or not
 inline constexpr int kExitRefused = 1;  // the input refused, a level not solved or not kept
-inline constexpr int kExitUsage = 2;    // a wrong command line
+inline constexpr int kExitUsage = runcontrol::kExitUsage;  // a wrong command line
 
 inline constexpr int kDefaultLevels = 3;
 inline constexpr int kMinLevels = 3;  // the observed order takes three

@@ -1,10 +1,12 @@
 #include "tools/matrix/run.hpp"
 
-#include <optional>
+#include <string>
+#include <variant>
 
+#include "report/format.hpp"
 #include "runcontrol/failure.hpp"
+#include "runcontrol/tool_run.hpp"
 #include "textio/layout.hpp"
-#include "textio/printable.hpp"
 #include "tools/matrix/capacitance.hpp"
 #include "tools/matrix/problem.hpp"
 #include "tools/matrix/write.hpp"
@@ -13,6 +15,7 @@ namespace matrix {
 namespace {
 
 constexpr const char* kProgram = "velda-matrix";
+constexpr const char* kUsage = "INPUT [--csv]";
 
 constexpr const char* kHelp =
     R"(Usage: velda-matrix INPUT [--csv]
@@ -38,12 +41,15 @@ Exit status: 0 the matrix written; 1 no matrix (the input refused, or a
 failure report); 2 a wrong command line.
 )";
 
+constexpr runcontrol::ToolText kText{kProgram, kUsage, kHelp};
+
 struct Request {
   std::string input;
   bool csv = false;
 };
 
-std::optional<Request> parse(std::span<const std::string> args, std::ostream& err) {
+// The request, or what is wrong with the command line.
+std::variant<Request, std::string> parse(std::span<const std::string> args) {
   Request request;
   bool named = false, options_end = false;
   for (const std::string& arg : args) {
@@ -52,18 +58,15 @@ std::optional<Request> parse(std::span<const std::string> args, std::ostream& er
     } else if (!options_end && arg == "--csv") {
       request.csv = true;
     } else if (!options_end && !arg.empty() && arg[0] == '-') {
-      err << kProgram << ": unknown option " << textio::printable(arg) << '\n';
-      return std::nullopt;
+      return "unknown option " + arg;
     } else if (named) {
-      err << kProgram << ": give one input file\n";
-      return std::nullopt;
+      return "give one input file";
     } else {
       request.input = arg;
       named = true;
     }
   }
-  if (!named) err << kProgram << ": no input file named\n";
-  if (!named) return std::nullopt;
+  if (!named) return "no input file named";
   return request;
 }
 
@@ -71,13 +74,10 @@ std::optional<Request> parse(std::span<const std::string> args, std::ostream& er
 // small-pivot status, the latter as velda's report line has it.
 void write_notes(std::ostream& err, const Capacitance& c) {
   for (const int k : c.empty_groups)
-    err << kProgram << ": group " << k << " has no nodes and is left out\n";
+    runcontrol::tell(err, kProgram, "group " + std::to_string(k) + " has no nodes and is left out");
   if (c.IER != 0) {
     const textio::Value status[] = {c.IER};
-    err << textio::format_records(R"((1X, "**** IER NON ZERO IN DPVT :", I4))", status)
-               .front()
-               .substr(1)
-        << '\n';
+    err << textio::format_records(report::kPivotWarning, status).front().substr(1) << '\n';
   }
 }
 
@@ -85,22 +85,15 @@ void write_notes(std::ostream& err, const Capacitance& c) {
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
         runcontrol::FileSystem& files, bool progress) {
-  if (args.size() == 1 && args[0] == "--help") {
-    out << kHelp;
-    return kExitWritten;
-  }
-  const auto request = parse(args, err);
-  if (!request) {
-    err << "Usage: " << kProgram << " INPUT [--csv]; " << kProgram << " --help tells more\n";
-    return kExitUsage;
-  }
+  auto command = runcontrol::read_command_line<Request>(args, out, err, kText, parse);
+  if (const int* status = std::get_if<int>(&command)) return *status;
+  const Request& request = std::get<Request>(command);
   try {
-    const Capacitance c = capacitance(files, request->input, progress ? &err : nullptr);
+    const Capacitance c = capacitance(files, request.input, progress ? &err : nullptr);
     write_notes(err, c);
-    request->csv ? write_csv(out, c) : write_table(out, c);
+    request.csv ? write_csv(out, c) : write_table(out, c);
   } catch (const Refusal& refusal) {
-    err << kProgram << ": " << textio::printable(request->input) << ": "
-        << textio::printable(refusal.what()) << '\n';
+    runcontrol::tell(err, kProgram, request.input + ": " + refusal.what());
     return kExitNoMatrix;
   } catch (const runcontrol::Failure& failure) {
     err << failure.report();
@@ -111,12 +104,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
     err << runcontrol::internal_error().report();
     return kExitNoMatrix;
   }
-  out.flush();
-  if (!out) {
-    err << kProgram << ": the matrix could not be written to standard output\n";
-    return kExitNoMatrix;
-  }
-  return kExitWritten;
+  return runcontrol::flushed(out, err, kProgram, "matrix") ? kExitWritten : kExitNoMatrix;
 }
 
 }  // namespace matrix

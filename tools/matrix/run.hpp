@@ -7,12 +7,13 @@
 #include <string>
 
 #include "runcontrol/files.hpp"
+#include "runcontrol/tool_run.hpp"
 
 namespace matrix {
 
 inline constexpr int kExitWritten = 0;
 inline constexpr int kExitNoMatrix = 1;  // input refused, no matrix possible, or a failure
-inline constexpr int kExitUsage = 2;
+inline constexpr int kExitUsage = runcontrol::kExitUsage;  // a wrong command line
 
 // The arguments after the program's name. The matrix goes to `out`; notes,
 // warnings, refusals and failure reports to `err`. The input is read from

@@ -7,7 +7,7 @@
 #include "gmsh_import/gmsh_import.hpp"
 #include "gmsh_import/option_values.hpp"
 #include "runcontrol/files.hpp"
-#include "textio/printable.hpp"
+#include "runcontrol/tool_run.hpp"
 #include "tools/mesh/points_file.hpp"
 
 namespace mesh {
@@ -59,6 +59,8 @@ refused unless --open-as-drawn.
 Exit status: 0 the input written; 1 the model refused (the message names the
 group and what to do) or a file not read or written; 2 a wrong command line.
 )";
+
+constexpr runcontrol::ToolText kText{kProgram, kUsage, kHelp};
 
 struct Request {
   std::string model, output;
@@ -136,23 +138,15 @@ void make(Request& r, std::ostream& out) {
 }  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    out << kHelp;
-    return kExitWritten;
-  }
-  auto command = parse(args);
-  if (const auto* wrong = std::get_if<std::string>(&command)) {
-    err << kProgram << ": " << textio::printable(*wrong) << "\nUsage: " << kProgram << " " << kUsage
-        << "; " << kProgram << " --help tells more\n";
-    return kExitUsage;
-  }
+  auto command = runcontrol::read_command_line<Request>(args, out, err, kText, parse);
+  if (const int* status = std::get_if<int>(&command)) return *status;
   try {
     make(std::get<Request>(command), out);
     return kExitWritten;
   } catch (const gmsh_import::ImportError& e) {
-    err << kProgram << ": " << textio::printable(e.what()) << '\n';
+    runcontrol::tell(err, kProgram, e.what());
   } catch (const std::exception& e) {
-    err << kProgram << ": the input could not be made: " << textio::printable(e.what()) << '\n';
+    runcontrol::tell(err, kProgram, std::string("the input could not be made: ") + e.what());
   }
   return kExitRefused;
 }

@@ -10,6 +10,7 @@
 #include "report/report.hpp"
 #include "report/report_error.hpp"
 #include "runcontrol/files.hpp"
+#include "runcontrol/tool_run.hpp"
 #include "textio/printable.hpp"
 #include "tools/plot/field_grid.hpp"
 #include "tools/plot/picture.hpp"
@@ -130,7 +131,7 @@ void draw(const Request& request, std::ostream& out, std::ostream& err) {
       draw_picture(problem, examination, results ? &*results : nullptr, field ? &*field : nullptr,
                    request.input, request.report);
   for (const geometry::Warning& w : examination.warnings)
-    err << kProgram << ": warning: " << textio::printable(w.text) << '\n';
+    runcontrol::tell(err, kProgram, "warning: " + w.text);
   write_picture(request.picture, picture);
   out << kProgram << ": wrote " << textio::printable(request.picture) << '\n';
   if (!request.vtk.empty()) {
@@ -196,19 +197,18 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     return kExitDrawn;
   }
   if (const auto* usage = std::get_if<UsageError>(&command)) {
-    err << kProgram << ": " << textio::printable(usage->message) << "\nUsage: " << kProgram << " "
-        << kUsage << "; " << kProgram << " --help tells more\n";
+    runcontrol::tell_usage(err, kProgram, kUsage, usage->message);
     return kExitUsage;
   }
   try {
     draw(std::get<Request>(command), out, err);
     return kExitDrawn;
   } catch (const PlotError& e) {
-    err << kProgram << ": " << textio::printable(e.what()) << '\n';
+    runcontrol::tell(err, kProgram, e.what());
   } catch (const report::ReportError& e) {
-    err << kProgram << ": " << textio::printable(e.what()) << '\n';
+    runcontrol::tell(err, kProgram, e.what());
   } catch (const std::exception& e) {
-    err << kProgram << ": the picture could not be drawn: " << textio::printable(e.what()) << '\n';
+    runcontrol::tell(err, kProgram, std::string("the picture could not be drawn: ") + e.what());
   }
   return kExitRefused;
 }

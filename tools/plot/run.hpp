@@ -8,11 +8,13 @@
 #include <string>
 #include <variant>
 
+#include "runcontrol/tool_run.hpp"
+
 namespace plot {
 
 inline constexpr int kExitDrawn = 0;    // the picture is written, warnings or not
 inline constexpr int kExitRefused = 1;  // a file cannot be read or written, or is refused
-inline constexpr int kExitUsage = 2;    // a wrong command line
+inline constexpr int kExitUsage = runcontrol::kExitUsage;  // a wrong command line
 
 struct Request {
   std::string input;

@@ -1,16 +1,18 @@
 #include "tools/table/run.hpp"
 
-#include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
+#include "runcontrol/tool_run.hpp"
 #include "textio/csv.hpp"
-#include "textio/printable.hpp"
 #include "tools/table/rows.hpp"
 
 namespace table {
 namespace {
 
 constexpr const char* kProgram = "velda-table";
+constexpr const char* kUsage = "[--nodes | --internal] REPORT...";
 
 constexpr const char* kHelp =
     R"(Usage: velda-table [--nodes | --internal] REPORT...
@@ -38,14 +40,15 @@ Exit status: 0 every report complete; 1 not every report complete;
 2 a wrong command line.
 )";
 
+constexpr runcontrol::ToolText kText{kProgram, kUsage, kHelp};
+
 struct Request {
   Mode mode = Mode::reports;
   std::vector<std::string> reports;
 };
 
-// The request, or an empty one after saying what is wrong with the command
-// line.
-std::optional<Request> parse(std::span<const std::string> args, std::ostream& err) {
+// The request, or what is wrong with the command line.
+std::variant<Request, std::string> parse(std::span<const std::string> args) {
   Request request;
   bool mode_given = false, options_end = false;
   for (const std::string& arg : args) {
@@ -54,47 +57,32 @@ std::optional<Request> parse(std::span<const std::string> args, std::ostream& er
     } else if (arg == "--") {
       options_end = true;
     } else if (arg != "--nodes" && arg != "--internal") {
-      err << kProgram << ": unknown option " << textio::printable(arg) << '\n';
-      return std::nullopt;
+      return "unknown option " + arg;
     } else if (mode_given) {
-      err << kProgram << ": give at most one of --nodes and --internal\n";
-      return std::nullopt;
+      return "give at most one of --nodes and --internal";
     } else {
       request.mode = arg == "--nodes" ? Mode::nodes : Mode::internal;
       mode_given = true;
     }
   }
-  if (request.reports.empty()) err << kProgram << ": no report named\n";
-  if (request.reports.empty()) return std::nullopt;
+  if (request.reports.empty()) return "no report named";
   return request;
 }
 
 }  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && args[0] == "--help") {
-    out << kHelp;
-    return kExitAllComplete;
-  }
-  const auto request = parse(args, err);
-  if (!request) {
-    err << "Usage: " << kProgram << " [--nodes | --internal] REPORT...; " << kProgram
-        << " --help tells more\n";
-    return kExitUsage;
-  }
+  auto command = runcontrol::read_command_line<Request>(args, out, err, kText, parse);
+  if (const int* status = std::get_if<int>(&command)) return *status;
+  const Request& request = std::get<Request>(command);
   std::vector<Entry> entries;
-  for (const std::string& name : request->reports) entries.push_back(read_entry(name));
-  for (const auto& row : rows_of(request->mode, entries)) textio::write_record(out, row);
-  out.flush();
-  if (!out) {
-    err << kProgram << ": the table could not be written to standard output\n";
-    return kExitNotAllComplete;
-  }
+  for (const std::string& name : request.reports) entries.push_back(read_entry(name));
+  for (const auto& row : rows_of(request.mode, entries)) textio::write_record(out, row);
+  if (!runcontrol::flushed(out, err, kProgram, "table")) return kExitNotAllComplete;
   int status = kExitAllComplete;
   for (const Entry& e : entries) {
     if (e.status == "complete") continue;
-    err << kProgram << ": " << textio::printable(e.name) << ": " << e.status << ": "
-        << textio::printable(e.note) << '\n';
+    runcontrol::tell(err, kProgram, e.name + ": " + e.status + ": " + e.note);
     status = kExitNotAllComplete;
   }
   return status;

@@ -6,11 +6,13 @@
 #include <span>
 #include <string>
 
+#include "runcontrol/tool_run.hpp"
+
 namespace table {
 
 inline constexpr int kExitAllComplete = 0;
 inline constexpr int kExitNotAllComplete = 1;  // a run that did not finish, or no report
-inline constexpr int kExitUsage = 2;
+inline constexpr int kExitUsage = runcontrol::kExitUsage;  // a wrong command line
 
 // The arguments after the program's name. The rows go to `out`; a line for
 // each report that is not complete goes to `err` after them.
