@@ -1,9 +1,9 @@
 #include "runcontrol/run_end.hpp"
 
+#include <string>
+
 namespace runcontrol {
 namespace {
-
-constexpr const char* kPlainStop = "Stop - Program terminated.";
 
 void close_all(textio::Units& units) {
   units.keyboard.close();
@@ -32,7 +32,7 @@ bool report_failed(const textio::Units& units, const Failure& failure) {
 int end_with_stop(textio::Units& units, const Stop& stop, std::ostream& error) {
   try {
     keep_report(units);
-    units.console.line(stop.message.empty() ? kPlainStop : stop.message);
+    units.console.line(stop.message.empty() ? std::string(kPlainStop) : stop.message);
     close_all(units);
   } catch (const Failure& failure) {
     return end_with_failure(units, failure, error);

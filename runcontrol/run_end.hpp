@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include "runcontrol/failure.hpp"
 #include "textio/units.hpp"
@@ -11,8 +12,11 @@ namespace runcontrol {
 inline constexpr int kExitStop = 0;
 inline constexpr int kExitFailure = 1;
 
+// The console's last line after a plain stop.
+inline constexpr std::string_view kPlainStop = "Stop - Program terminated.";
+
 // A stop: the report is closed and takes the place of its name, any pending
-// console line is ended, the message (or "Stop - Program terminated.") is
+// console line is ended, the message (or kPlainStop) is
 // written as a line of its own, and every channel still open is closed.
 int end_with_stop(textio::Units& units, const Stop& stop, std::ostream& error);
 

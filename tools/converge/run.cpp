@@ -169,6 +169,9 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err,
   } catch (const std::bad_alloc&) {
     runcontrol::tell(err, kProgram, "there is not enough memory for the levels");
     return kExitRefused;
+  } catch (const std::exception& e) {
+    runcontrol::tell(err, kProgram, std::string("the levels could not be solved: ") + e.what());
+    return kExitRefused;
   }
   return runcontrol::flushed(out, err, kProgram, "table") ? kExitDone : kExitRefused;
 }

@@ -7,23 +7,20 @@
 #include "2D/VELDA.hpp"
 #include "2D/driver.hpp"
 #include "lib/parallel.hpp"
+#include "report/report.hpp"
 #include "runcontrol/memory_files.hpp"
+#include "runcontrol/run_end.hpp"
 #include "textio/fields.hpp"
 #include "tools/converge/refused.hpp"
 
 namespace converge {
 namespace {
 
-// The last console line of a run that ran to its end, and the report line
-// of a solver status that is not 0, as the program writes them.
-constexpr std::string_view kPlainStop = "Stop - Program terminated.";
-constexpr std::string_view kSmallPivot = "**** IER NON ZERO IN DPVT :";
 constexpr int kPointsPerTask = 8;
 
 bool ran_to_its_end(int status, const std::string& console) {
-  const std::string_view text = textio::trimmed(console);
-  return status == 0 && text.size() >= kPlainStop.size() &&
-         text.substr(text.size() - kPlainStop.size()) == kPlainStop;
+  return status == runcontrol::kExitStop &&
+         textio::trimmed(console).ends_with(runcontrol::kPlainStop);
 }
 
 // The results in full precision. The currents step has left the group
@@ -62,7 +59,7 @@ Solution solve_level(const std::string& input, int k) {
                   console.str() + error.str());
   Solution s;
   s.report = files.contents(name + ".out");
-  s.small_pivot = s.report.find(kSmallPivot) != std::string::npos;
+  s.small_pivot = !report::parse(s.report, name + ".out").note.empty();
   collect(*v, s);
   return s;
 }
