@@ -51,27 +51,20 @@ double twice_area(const std::vector<lib::Point>& ring) {
   return sum;
 }
 
-// The annulus with the outer circle drawn clockwise and the hole
-// counter-clockwise, against the rule; the input turns them round.
-constexpr const char* kAnnulusDrawnBackwards = R"(
-DefineConstant[ r_in = 1 ];
-lc = 2 * Pi * 2 / 32 * 1.0001;
-Point(1) = {0, 0, 0};
-Point(2) = {2, 0, 0, lc}; Point(3) = {0, -2, 0, lc}; Point(4) = {-2, 0, 0, lc}; Point(5) = {0, 2, 0, lc};
-Circle(1) = {2, 1, 3}; Circle(2) = {3, 1, 4}; Circle(3) = {4, 1, 5}; Circle(4) = {5, 1, 2};
-Point(6) = {r_in, 0, 0, lc / 2}; Point(7) = {0, r_in, 0, lc / 2};
-Point(8) = {-r_in, 0, 0, lc / 2}; Point(9) = {0, -r_in, 0, lc / 2};
-Circle(5) = {6, 1, 7}; Circle(6) = {7, 1, 8}; Circle(7) = {8, 1, 9}; Circle(8) = {9, 1, 6};
-Physical Curve("outer") = {1:4};
-Physical Curve("-1 0.0") = {5:8};
-)";
+// The path of a model in the data folder.
+std::string model(const std::string& name) {
+  return test_support::source_path("tests/tools/mesh/data/" + name);
+}
+
+// The annulus drawn backwards (data/ring.geo), as a script.
+std::string ring_script() { return test_support::source_file("tests/tools/mesh/data/ring.geo"); }
 
 constexpr const char* kOuter = "outer=-2 0.69314718056";
 
 // velda-mesh on the annulus written to ring.geo in f, its outer circle
 // given the potential ln 2, with `more` options.
 Outcome ring(const Folder& f, std::vector<std::string> more = {}) {
-  f.write("ring.geo", kAnnulusDrawnBackwards);
+  f.write("ring.geo", ring_script());
   more.insert(more.begin(), {path(f, "ring.geo"), "--bc", kOuter});
   return mesh(more);
 }
@@ -105,21 +98,13 @@ TEST(MeshRun, SetGivesTheScriptItsParameter) {
 
 // A circle alone: inside it by default, outside it with --exterior.
 TEST(MeshRun, ExteriorTurnsTheOutermostBoundariesRound) {
-  const Folder f;
-  f.write("disc.geo",
-          "Point(1) = {0, 0, 0}; Point(2) = {1, 0, 0, 0.2}; Point(3) = {-1, 0, 0, 0.2};\n"
-          "Circle(1) = {2, 1, 3}; Circle(2) = {3, 1, 2};\nPhysical Curve(\"0 1\") = {1, 2};\n");
-  EXPECT_GT(twice_area(boundaries_of(mesh({path(f, "disc.geo")}).out).at(0)), 0.0);
-  EXPECT_LT(twice_area(boundaries_of(mesh({path(f, "disc.geo"), "--exterior"}).out).at(0)), 0.0);
+  EXPECT_GT(twice_area(boundaries_of(mesh({model("disc.geo")}).out).at(0)), 0.0);
+  EXPECT_LT(twice_area(boundaries_of(mesh({model("disc.geo"), "--exterior"}).out).at(0)), 0.0);
 }
 
 TEST(MeshRun, OpenAsDrawnKeepsAnOpenChainInItsDrawnDirection) {
-  const Folder f;
-  f.write("plate.geo",
-          "Point(1) = {0, 0, 0, 0.25}; Point(2) = {1, 0, 0, 0.25}; Point(3) = {1, 1, 0, 0.25};\n"
-          "Line(1) = {3, 2}; Line(2) = {2, 1};\nPhysical Curve(\"0 1\") = {1, 2};\n");
-  EXPECT_EQ(mesh({path(f, "plate.geo")}).status, mesh::kExitRefused);
-  const auto plates = boundaries_of(mesh({path(f, "plate.geo"), "--open-as-drawn"}).out);
+  EXPECT_EQ(mesh({model("plate.geo")}).status, mesh::kExitRefused);
+  const auto plates = boundaries_of(mesh({model("plate.geo"), "--open-as-drawn"}).out);
   ASSERT_EQ(plates.size(), 1u);
   EXPECT_EQ(plates[0].front().y, 1.0);  // from (1, 1), as line 1 runs
   EXPECT_EQ(plates[0].back().x, 0.0);   // to (0, 0)
@@ -163,7 +148,7 @@ TEST(MeshRun, TitleAndInternalPointCapacity) {
 // the model is refused; it is never written over the model.
 TEST(MeshRun, WritesTheInputWholeOrNotAtAll) {
   const Folder f;
-  f.write("ring.geo", kAnnulusDrawnBackwards);
+  f.write("ring.geo", ring_script());
   f.write("ring.in", std::string(100000, 'x'));
   EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.in")}).status, mesh::kExitRefused);
   EXPECT_EQ(f.read("ring.in"), std::string(100000, 'x'));
@@ -171,7 +156,7 @@ TEST(MeshRun, WritesTheInputWholeOrNotAtAll) {
   EXPECT_EQ(o.status, mesh::kExitWritten) << o.error;
   EXPECT_EQ(f.read("ring.in"), ring(f).out);
   EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.geo")}).status, mesh::kExitUsage);
-  EXPECT_EQ(f.read("ring.geo"), kAnnulusDrawnBackwards);
+  EXPECT_EQ(f.read("ring.geo"), ring_script());
 }
 
 TEST(MeshRun, CommandLine) {
