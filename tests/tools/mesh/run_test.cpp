@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "tests/support/in_process.hpp"
 #include "tests/support/run_program.hpp"
 #include "tests/support/solved.hpp"
+#include "tools/converge/polygon_input.hpp"
 
 namespace {
 
@@ -28,21 +28,13 @@ Outcome mesh(const std::vector<std::string>& args) {
 
 std::string path(const Folder& f, const std::string& name) { return (f.path() / name).string(); }
 
-// The boundary points of an input text, boundary by boundary.
+// The boundary points of an input text, boundary by boundary, as the
+// program reads them.
 std::vector<std::vector<lib::Point>> boundaries_of(const std::string& input) {
-  std::istringstream in(input.substr(input.find('\n') + 1));
-  int isymx = 0, isymy = 0, elements = 0, points = 0, count = 0;
-  in >> isymx >> isymy >> elements >> points >> count;
-  std::vector<int> last(count);
-  for (int& l : last) in >> l;
-  std::vector<std::vector<lib::Point>> out(count);
-  for (int b = 0, p = 1; b < count; ++b)
-    for (; p <= last[b]; ++p) {
-      lib::Point q;
-      in >> q.x >> q.y;
-      out[b].push_back(q);
-    }
-  return out;
+  std::vector<std::vector<lib::Point>> points;
+  for (const converge::Outline& b : converge::read_polygon_input(input, "input").boundaries)
+    points.push_back(b.points);
+  return points;
 }
 
 double twice_area(const std::vector<lib::Point>& ring) {
