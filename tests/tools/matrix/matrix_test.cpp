@@ -320,18 +320,4 @@ TEST(VeldaMatrix, CsvHoldsTheMaxwellMatrixExactly) {
   }
 }
 
-TEST(VeldaMatrix, CommandLineMistakesAreToldWithTheUsageAndHelpIsGiven) {
-  std::ostringstream help, none;
-  runcontrol::MemoryFiles no_files;
-  EXPECT_EQ(matrix::run(std::vector<std::string>{"--help"}, help, none, no_files),
-            matrix::kExitWritten);
-  EXPECT_EQ(help.str().rfind("Usage: velda-matrix INPUT [--csv]\n", 0), 0u);
-  for (const auto& args : std::vector<std::vector<std::string>>{{}, {"--tsv"}, {"a.in", "b.in"}}) {
-    std::ostringstream out, err;
-    runcontrol::MemoryFiles files;
-    EXPECT_EQ(matrix::run(args, out, err, files), matrix::kExitUsage);
-    EXPECT_NE(err.str().find("Usage: velda-matrix INPUT [--csv]"), std::string::npos);
-  }
-}
-
 }  // namespace

@@ -151,21 +151,4 @@ TEST(MeshRun, WritesTheInputWholeOrNotAtAll) {
   EXPECT_EQ(f.read("ring.geo"), ring_script());
 }
 
-TEST(MeshRun, CommandLine) {
-  const Outcome help = mesh({"--help"});
-  EXPECT_EQ(help.status, mesh::kExitWritten);
-  EXPECT_EQ(help.out.rfind("Usage: velda-mesh MODEL", 0), 0u);
-  for (const std::vector<std::string>& wrong : {std::vector<std::string>{},
-                                                {"a.geo", "b.geo"},
-                                                {"a.geo", "--size-factor", "0"},
-                                                {"a.geo", "--set", "r"},
-                                                {"a.geo", "--bc", "=1 0"},
-                                                {"a.geo", "--frobnicate"},
-                                                {"a.geo", "-o"}}) {
-    const Outcome o = mesh(wrong);
-    EXPECT_EQ(o.status, mesh::kExitUsage) << o.error;
-    EXPECT_NE(o.error.find("Usage: velda-mesh"), std::string::npos);
-  }
-}
-
 }  // namespace

@@ -185,10 +185,4 @@ TEST(VeldaTable, FileOfEmptyLinesIsReadInMemoryOfItsBytes) {
       << o.error;
 }
 
-TEST(VeldaTable, WrongCommandLinesAreRefused) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"--nodes", "--internal", "a.out"}, {"--node", "a.out"}})
-    EXPECT_EQ(velda_table(args).status, table::kExitUsage);
-}
-
 }  // namespace
