@@ -27,18 +27,21 @@ std::string refusal(const std::string& model) {
 
 TEST(MeshRefusals, SayWhichGroupAndWhatToDo) {
   constexpr int kModels = 11;
+  const std::string folder = "tests/tools/mesh/data/refused/", part = "// refused: ";
   int models = 0;
-  const std::string folder = "tests/tools/mesh/data/refused/";
   for (const auto& entry : std::filesystem::directory_iterator(test_support::source_path(folder))) {
     const std::string model = folder + entry.path().filename().string();
     const std::string message = refusal(test_support::source_path(model));
     std::istringstream lines(test_support::source_file(model));
     std::size_t at = 0;
+    int parts = 0;
     for (std::string line; std::getline(lines, line) && at != std::string::npos;) {
-      if (!line.starts_with("// refused: ")) continue;
-      at = message.find(line.substr(12), at);
+      if (!line.starts_with(part)) continue;
+      at = message.find(line.substr(part.size()), at);
       EXPECT_NE(at, std::string::npos) << model << ": '" << line << "' not in\n" << message;
+      ++parts;
     }
+    EXPECT_GT(parts, 0) << model;
     ++models;
   }
   EXPECT_EQ(models, kModels);
