@@ -1,17 +1,38 @@
 #include "tests/support/plot_shapes.hpp"
 
 #include <expat.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "fixtures/circle.hpp"
+#include "report/report.hpp"
+#include "tests/support/memory_run.hpp"
+#include "tests/support/run_program.hpp"
 
 namespace test_support {
 
 plot::Problem problem_of(const Shape& shape) {
   return plot::problem_from_text(input_text(shape), "shape.in");
+}
+
+PlotCase bundled(const std::string& name) {
+  const std::string input = source_path("examples/" + name + ".in");
+  PlotCase c{plot::read_problem(input),
+             report::read(source_path("examples/expected/" + name + ".out")).results,
+             {}};
+  c.examination = geometry::examine(c.problem);
+  return c;
+}
+
+PlotCase solved_case(const std::string& input, const std::string& name) {
+  const MemoryRun run = run_in_memory(input);
+  EXPECT_EQ(run.status, 0) << run.error;
+  PlotCase c{plot::problem_from_text(input, name), report::parse(run.report, "OUT").results, {}};
+  c.examination = geometry::examine(c.problem);
+  return c;
 }
 
 Polyline arc(double radius, int n, double from, double turn) {

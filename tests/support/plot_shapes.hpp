@@ -1,11 +1,12 @@
-// Problems for the tests of velda-plot, written as input files, and a check
-// that its pictures are well-formed XML.
+// Problems for the tests of velda-plot, written as input files, solved,
+// and a check that its pictures are well-formed XML.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "fixtures/input_text.hpp"
+#include "geometry/checks.hpp"
 #include "tools/plot/problem.hpp"
 
 namespace test_support {
@@ -15,6 +16,20 @@ using fixtures::Polyline;
 using fixtures::Shape;
 
 plot::Problem problem_of(const Shape& shape);
+
+// A problem with the results of its report and its examination.
+struct PlotCase {
+  plot::Problem problem;
+  plot::Results results;
+  geometry::Examination examination;
+};
+
+// A bundled example with its checked-in report, e.g. "annulus".
+PlotCase bundled(const std::string& name);
+
+// The input solved in memory, named `name`; a run that does not end
+// normally fails the test.
+PlotCase solved_case(const std::string& input, const std::string& name = "IN");
 
 // A closed polygon of n elements on a circle about the origin, starting at
 // angle `from` and turning by `turn` in all (2 pi: counter-clockwise round).

@@ -46,8 +46,10 @@ Outcome Folder::run(const std::vector<std::string>& args, const std::string& typ
   return outcome;
 }
 
-std::string source_file(const std::string& relative) {
-  return slurp(std::filesystem::path(VELDA_SOURCE_DIR) / relative);
+std::string source_file(const std::string& relative) { return slurp(source_path(relative)); }
+
+std::string source_path(const std::string& relative) {
+  return std::string(VELDA_SOURCE_DIR) + "/" + relative;
 }
 
 }  // namespace test_support

@@ -30,7 +30,8 @@ class Folder {
   std::filesystem::path path_;
 };
 
-// A bundled file of the source tree, e.g. "examples/square.in".
+// A bundled file of the source tree, e.g. "examples/square.in", and its path.
 std::string source_file(const std::string& relative);
+std::string source_path(const std::string& relative);
 
 }  // namespace test_support

@@ -227,26 +227,10 @@ TEST(Converge, KeptLevelsAreTheProgramsInputsAndReports) {
   }
 }
 
-TEST(Converge, WrongCommandLinesAreRefused) {
-  const std::vector<std::vector<std::string>> lines = {{},
-                                                       {"a.in", "b.in"},
-                                                       {"a.in", "--levels"},
-                                                       {"a.in", "--levels", "2"},
-                                                       {"a.in", "--levels", "9"},
-                                                       {"a.in", "--levels", "x"},
-                                                       {"a.in", "--keep"},
-                                                       {"a.in", "--fast"}};
-  for (const auto& line : lines) {
-    const Outcome o = converge(line);
-    EXPECT_EQ(o.status, kExitUsage);
-    EXPECT_NE(o.error.find("Usage: velda-converge"), std::string::npos) << o.error;
-    EXPECT_EQ(o.out, "");
-  }
-  // After "--" a name that begins with a dash is the input's.
+// After "--" a name that begins with a dash is the input's.
+TEST(Converge, DoubleDashEndsTheOptions) {
   EXPECT_NE(converge({"--", "-no-such.in"}).error.find("cannot open the input file -no-such.in"),
             std::string::npos);
-  EXPECT_EQ(converge({"--help"}).status, kExitDone);
-  EXPECT_NE(converge({"--help"}).out.find("--levels K"), std::string::npos);
 }
 
 // Bad input is refused with the program's own words and the input's name;

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "fixtures/capacity_case.hpp"
 #include "fixtures/circle.hpp"
 #include "runcontrol/memory_files.hpp"
 #include "tests/support/csv_records.hpp"
@@ -18,12 +17,15 @@
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/problems.hpp"
 #include "tests/support/run_program.hpp"
+#include "tests/support/solved.hpp"
+#include "tests/support/text.hpp"
 #include "tools/matrix/capacitance.hpp"
 #include "tools/matrix/run.hpp"
 
 namespace {
 
 using std::numbers::pi;
+using test_support::contains;
 using test_support::Shape;
 
 matrix::Capacitance matrix_of(const std::string& input) {
@@ -43,15 +45,6 @@ Tool velda_matrix(const std::string& input, std::vector<std::string> options = {
 
 std::string example(const std::string& name) {
   return test_support::source_file("examples/" + name + ".in");
-}
-
-// The FLUX lines of velda's console, group 1 first.
-std::vector<double> velda_fluxes(const std::string& input) {
-  std::istringstream console(test_support::run_in_memory(input).console);
-  std::vector<double> fluxes;
-  for (std::string line; std::getline(console, line);)
-    if (line.rfind("FLUX", 0) == 0) fluxes.push_back(std::stod(line.substr(line.find(':') + 1)));
-  return fluxes;
 }
 
 // n elements on the circle about (cx, cy) of radius r, each node's record.
@@ -123,7 +116,7 @@ TEST(VeldaMatrix, VeldasFluxLinesAreTheMatrixTimesTheGroupPotentials) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const matrix::Capacitance m = matrix_of(c.input);
-    const std::vector<double> flux = velda_fluxes(c.input);
+    const std::vector<double> flux = test_support::solved(c.input).fluxes;
     ASSERT_EQ(flux.size(), c.V.size());
     for (std::size_t i = 0; i < c.V.size(); ++i) {
       double q = 0.0;
@@ -221,10 +214,8 @@ TEST(VeldaMatrix, AntisymmetricAndOtherWeightsAreRefusedWithWhy) {
     EXPECT_EQ(t.status, matrix::kExitNoMatrix);
     EXPECT_EQ(t.out, "");
     const bool antisymmetric = replaced[0] == '-' || replaced[2] == '-';
-    EXPECT_NE(t.error.find(antisymmetric ? "cannot be formed; describe the whole device"
-                                         : "belongs to no device"),
-              std::string::npos)
-        << t.error;
+    EXPECT_TRUE(contains(t.error, antisymmetric ? "cannot be formed; describe the whole device"
+                                                : "belongs to no device"));
   }
 }
 
@@ -241,29 +232,23 @@ TEST(VeldaMatrix, GroupsWithoutNodesAreLeftOutAndTooFewAreTold) {
 
   t = velda_matrix(example("square"));
   EXPECT_EQ(t.status, matrix::kExitNoMatrix);
-  EXPECT_NE(t.error.find("there is no currents group"), std::string::npos) << t.error;
+  EXPECT_TRUE(contains(t.error, "there is no currents group"));
   Shape lone;  // one group in an insulated box
   lone.boundaries.push_back(test_support::polyline({{0, 0}, {3, 0}, {3, 3}, {0, 3}, {0, 0}}, 2));
   lone.codes.assign(8, "1 0.0");
   add_circle(lone, 1.5, 1.5, 0.5, 8, true, "-1 1.0");
   t = velda_matrix(test_support::input_text(lone));
   EXPECT_EQ(t.status, matrix::kExitNoMatrix);
-  EXPECT_NE(t.error.find("group 1 is the only prescribed potential"), std::string::npos) << t.error;
+  EXPECT_TRUE(contains(t.error, "group 1 is the only prescribed potential"));
 }
 
-// The solver's small pivot, a singular system, an arithmetic failure and a
-// refused input, each as velda's own run on the same input gives it.
+// The solver's small pivot, a singular system, an arithmetic failure, a
+// number not read and a refused input, each as velda's own run on the same
+// input gives it.
 TEST(VeldaMatrix, WarningsAndFailuresAsVeldaGivesThem) {
-  Shape tiny;  // a grounded square with a conductor on it of length 1E-9
-  tiny.boundaries.push_back(
-      test_support::polyline({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 1.0E-9}, {0, 0}}, 1));
-  tiny.codes = {"0 0.0", "-1 0.0", "0 0.0", "-2 0.0", "0 0.0"};
-  std::string singular = test_support::source_file("tests/malformed/coincident_boundaries.in");
-  for (auto at = singular.find("0 1.0"); at != std::string::npos;
-       at = singular.find("0 1.0", at + 3))
-    singular.replace(at, 1, "-1");
-  const std::string overflow = test_support::source_file("tests/malformed/coordinates_overflow.in");
-  const std::string unknown = test_support::source_file("tests/malformed/code_five.in");
+  const auto input = [](const std::string& file) {
+    return test_support::source_file("tests/" + file);
+  };
   const auto report = [](const std::string& input) {
     return test_support::run_in_memory(input).report;
   };
@@ -272,23 +257,23 @@ TEST(VeldaMatrix, WarningsAndFailuresAsVeldaGivesThem) {
     const auto reason = error.find("\r\n- ");
     return error.substr(reason, error.find("\r\n", reason + 2) - reason);
   };
-  const Tool small = velda_matrix(test_support::input_text(tiny));
+  const std::string tiny = input("tools/matrix/data/tiny_conductor.in");
+  const Tool small = velda_matrix(tiny);
   const auto line_end = small.error.find('\n');
   ASSERT_NE(line_end, std::string::npos) << small.error;
-  EXPECT_NE(report(test_support::input_text(tiny)).find(small.error.substr(0, line_end)),
-            std::string::npos)
-      << small.error;
+  EXPECT_TRUE(contains(report(tiny), small.error.substr(0, line_end)));
   EXPECT_EQ(small.error.rfind("**** IER NON ZERO IN DPVT :", 0), 0u) << small.error;
-  for (const std::string& input : {singular, overflow}) {
-    const Tool t = velda_matrix(input);
-    EXPECT_EQ(t.status, matrix::kExitNoMatrix);
-    EXPECT_NE(t.error.find(failure(input)), std::string::npos) << t.error;
+  for (const char* file : {"tools/matrix/data/coincident_conductors.in",
+                           "malformed/coordinates_overflow.in", "malformed/point_hexadecimal.in"}) {
+    const Tool t = velda_matrix(input(file));
+    EXPECT_EQ(t.status, matrix::kExitNoMatrix) << file;
+    EXPECT_TRUE(contains(t.error, failure(input(file))));
   }
+  const std::string unknown = input("malformed/code_five.in");
   const Tool refused = velda_matrix(unknown);
   EXPECT_EQ(refused.status, matrix::kExitNoMatrix);
-  EXPECT_NE(report(unknown).find(refused.error.substr(refused.error.find("refused: ") + 9, 20)),
-            std::string::npos)
-      << refused.error;
+  EXPECT_TRUE(
+      contains(report(unknown), refused.error.substr(refused.error.find("refused: ") + 9, 20)));
 }
 
 // The table's two blocks read back: the Maxwell matrix C to its printed
@@ -332,20 +317,6 @@ TEST(VeldaMatrix, CsvHoldsTheMaxwellMatrixExactly) {
     ASSERT_EQ(records[i + 1].size(), 3u);
     EXPECT_EQ(records[i + 1][0], std::to_string(i + 1));
     for (int j = 0; j < 2; ++j) EXPECT_EQ(std::stod(records[i + 1][j + 1]), m(i, j));
-  }
-}
-
-TEST(VeldaMatrix, CommandLineMistakesAreToldWithTheUsageAndHelpIsGiven) {
-  std::ostringstream help, none;
-  runcontrol::MemoryFiles no_files;
-  EXPECT_EQ(matrix::run(std::vector<std::string>{"--help"}, help, none, no_files),
-            matrix::kExitWritten);
-  EXPECT_EQ(help.str().rfind("Usage: velda-matrix INPUT [--csv]\n", 0), 0u);
-  for (const auto& args : std::vector<std::vector<std::string>>{{}, {"--tsv"}, {"a.in", "b.in"}}) {
-    std::ostringstream out, err;
-    runcontrol::MemoryFiles files;
-    EXPECT_EQ(matrix::run(args, out, err, files), matrix::kExitUsage);
-    EXPECT_NE(err.str().find("Usage: velda-matrix INPUT [--csv]"), std::string::npos);
   }
 }
 

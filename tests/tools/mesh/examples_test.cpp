@@ -56,10 +56,6 @@ TEST_P(BundledModel, SavedAsAMeshFileSolvesTheSame) {
 INSTANTIATE_TEST_SUITE_P(Examples, BundledModel,
                          ::testing::Values("annulus", "capacitor", "dielectric", "quarter"));
 
-}  // namespace
-
-namespace {
-
 // FLUX 1 of the shielded pair meshed at a size factor, with its rod's
 // permittivity.
 double pair_flux(double size_factor, double eps_rod) {

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "tests/support/in_process.hpp"
 #include "tests/support/run_program.hpp"
 #include "tests/support/solved.hpp"
+#include "tools/converge/polygon_input.hpp"
 
 namespace {
 
@@ -28,21 +28,13 @@ Outcome mesh(const std::vector<std::string>& args) {
 
 std::string path(const Folder& f, const std::string& name) { return (f.path() / name).string(); }
 
-// The boundary points of an input text, boundary by boundary.
+// The boundary points of an input text, boundary by boundary, as the
+// program reads them.
 std::vector<std::vector<lib::Point>> boundaries_of(const std::string& input) {
-  std::istringstream in(input.substr(input.find('\n') + 1));
-  int isymx = 0, isymy = 0, elements = 0, points = 0, count = 0;
-  in >> isymx >> isymy >> elements >> points >> count;
-  std::vector<int> last(count);
-  for (int& l : last) in >> l;
-  std::vector<std::vector<lib::Point>> out(count);
-  for (int b = 0, p = 1; b < count; ++b)
-    for (; p <= last[b]; ++p) {
-      lib::Point q;
-      in >> q.x >> q.y;
-      out[b].push_back(q);
-    }
-  return out;
+  std::vector<std::vector<lib::Point>> points;
+  for (const converge::Outline& b : converge::read_polygon_input(input, "input").boundaries)
+    points.push_back(b.points);
+  return points;
 }
 
 double twice_area(const std::vector<lib::Point>& ring) {
@@ -51,27 +43,20 @@ double twice_area(const std::vector<lib::Point>& ring) {
   return sum;
 }
 
-// The annulus with the outer circle drawn clockwise and the hole
-// counter-clockwise, against the rule; the input turns them round.
-constexpr const char* kAnnulusDrawnBackwards = R"(
-DefineConstant[ r_in = 1 ];
-lc = 2 * Pi * 2 / 32 * 1.0001;
-Point(1) = {0, 0, 0};
-Point(2) = {2, 0, 0, lc}; Point(3) = {0, -2, 0, lc}; Point(4) = {-2, 0, 0, lc}; Point(5) = {0, 2, 0, lc};
-Circle(1) = {2, 1, 3}; Circle(2) = {3, 1, 4}; Circle(3) = {4, 1, 5}; Circle(4) = {5, 1, 2};
-Point(6) = {r_in, 0, 0, lc / 2}; Point(7) = {0, r_in, 0, lc / 2};
-Point(8) = {-r_in, 0, 0, lc / 2}; Point(9) = {0, -r_in, 0, lc / 2};
-Circle(5) = {6, 1, 7}; Circle(6) = {7, 1, 8}; Circle(7) = {8, 1, 9}; Circle(8) = {9, 1, 6};
-Physical Curve("outer") = {1:4};
-Physical Curve("-1 0.0") = {5:8};
-)";
+// The path of a model in the data folder.
+std::string model(const std::string& name) {
+  return test_support::source_path("tests/tools/mesh/data/" + name);
+}
+
+// The annulus drawn backwards (data/ring.geo), as a script.
+std::string ring_script() { return test_support::source_file("tests/tools/mesh/data/ring.geo"); }
 
 constexpr const char* kOuter = "outer=-2 0.69314718056";
 
 // velda-mesh on the annulus written to ring.geo in f, its outer circle
 // given the potential ln 2, with `more` options.
 Outcome ring(const Folder& f, std::vector<std::string> more = {}) {
-  f.write("ring.geo", kAnnulusDrawnBackwards);
+  f.write("ring.geo", ring_script());
   more.insert(more.begin(), {path(f, "ring.geo"), "--bc", kOuter});
   return mesh(more);
 }
@@ -105,21 +90,13 @@ TEST(MeshRun, SetGivesTheScriptItsParameter) {
 
 // A circle alone: inside it by default, outside it with --exterior.
 TEST(MeshRun, ExteriorTurnsTheOutermostBoundariesRound) {
-  const Folder f;
-  f.write("disc.geo",
-          "Point(1) = {0, 0, 0}; Point(2) = {1, 0, 0, 0.2}; Point(3) = {-1, 0, 0, 0.2};\n"
-          "Circle(1) = {2, 1, 3}; Circle(2) = {3, 1, 2};\nPhysical Curve(\"0 1\") = {1, 2};\n");
-  EXPECT_GT(twice_area(boundaries_of(mesh({path(f, "disc.geo")}).out).at(0)), 0.0);
-  EXPECT_LT(twice_area(boundaries_of(mesh({path(f, "disc.geo"), "--exterior"}).out).at(0)), 0.0);
+  EXPECT_GT(twice_area(boundaries_of(mesh({model("disc.geo")}).out).at(0)), 0.0);
+  EXPECT_LT(twice_area(boundaries_of(mesh({model("disc.geo"), "--exterior"}).out).at(0)), 0.0);
 }
 
 TEST(MeshRun, OpenAsDrawnKeepsAnOpenChainInItsDrawnDirection) {
-  const Folder f;
-  f.write("plate.geo",
-          "Point(1) = {0, 0, 0, 0.25}; Point(2) = {1, 0, 0, 0.25}; Point(3) = {1, 1, 0, 0.25};\n"
-          "Line(1) = {3, 2}; Line(2) = {2, 1};\nPhysical Curve(\"0 1\") = {1, 2};\n");
-  EXPECT_EQ(mesh({path(f, "plate.geo")}).status, mesh::kExitRefused);
-  const auto plates = boundaries_of(mesh({path(f, "plate.geo"), "--open-as-drawn"}).out);
+  EXPECT_EQ(mesh({model("plate.geo")}).status, mesh::kExitRefused);
+  const auto plates = boundaries_of(mesh({model("plate.geo"), "--open-as-drawn"}).out);
   ASSERT_EQ(plates.size(), 1u);
   EXPECT_EQ(plates[0].front().y, 1.0);  // from (1, 1), as line 1 runs
   EXPECT_EQ(plates[0].back().x, 0.0);   // to (0, 0)
@@ -163,7 +140,7 @@ TEST(MeshRun, TitleAndInternalPointCapacity) {
 // the model is refused; it is never written over the model.
 TEST(MeshRun, WritesTheInputWholeOrNotAtAll) {
   const Folder f;
-  f.write("ring.geo", kAnnulusDrawnBackwards);
+  f.write("ring.geo", ring_script());
   f.write("ring.in", std::string(100000, 'x'));
   EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.in")}).status, mesh::kExitRefused);
   EXPECT_EQ(f.read("ring.in"), std::string(100000, 'x'));
@@ -171,24 +148,7 @@ TEST(MeshRun, WritesTheInputWholeOrNotAtAll) {
   EXPECT_EQ(o.status, mesh::kExitWritten) << o.error;
   EXPECT_EQ(f.read("ring.in"), ring(f).out);
   EXPECT_EQ(mesh({path(f, "ring.geo"), "-o", path(f, "ring.geo")}).status, mesh::kExitUsage);
-  EXPECT_EQ(f.read("ring.geo"), kAnnulusDrawnBackwards);
-}
-
-TEST(MeshRun, CommandLine) {
-  const Outcome help = mesh({"--help"});
-  EXPECT_EQ(help.status, mesh::kExitWritten);
-  EXPECT_EQ(help.out.rfind("Usage: velda-mesh MODEL", 0), 0u);
-  for (const std::vector<std::string>& wrong : {std::vector<std::string>{},
-                                                {"a.geo", "b.geo"},
-                                                {"a.geo", "--size-factor", "0"},
-                                                {"a.geo", "--set", "r"},
-                                                {"a.geo", "--bc", "=1 0"},
-                                                {"a.geo", "--frobnicate"},
-                                                {"a.geo", "-o"}}) {
-    const Outcome o = mesh(wrong);
-    EXPECT_EQ(o.status, mesh::kExitUsage) << o.error;
-    EXPECT_NE(o.error.find("Usage: velda-mesh"), std::string::npos);
-  }
+  EXPECT_EQ(f.read("ring.geo"), ring_script());
 }
 
 }  // namespace

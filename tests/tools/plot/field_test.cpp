@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <numbers>
 #include <sstream>
@@ -15,9 +14,9 @@
 
 #include "2D/VELDA.hpp"
 #include "fixtures/capacity_case.hpp"
-#include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
 #include "tests/support/problems.hpp"
+#include "tests/support/text.hpp"
 #include "tools/plot/canvas.hpp"
 #include "tools/plot/contours.hpp"
 #include "tools/plot/picture.hpp"
@@ -26,22 +25,10 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-struct Example {
-  plot::Problem problem;
-  plot::Results results;
-  geometry::Examination examination;
-};
+using test_support::bundled;
+using test_support::PlotCase;
 
-Example example(const std::string& name) {
-  const std::string dir = std::string(VELDA_SOURCE_DIR) + "/examples/";
-  Example e{plot::read_problem(dir + name + ".in"),
-            report::read(dir + "expected/" + name + ".out").results,
-            {}};
-  e.examination = geometry::examine(e.problem);
-  return e;
-}
-
-plot::FieldGrid field_of(const Example& e) {
+plot::FieldGrid field_of(const PlotCase& e) {
   return plot::compute_field(e.problem, e.examination.chains, e.results, plot::kDefaultGridPoints);
 }
 
@@ -50,7 +37,7 @@ plot::FieldGrid field_of(const Example& e) {
 // out; its level lines on the circles r = exp(level); and at each internal
 // point the report's own value, to its printed digits.
 TEST(Field, AnnulusIsDrawnUpToTheCirclesWithLevelLinesOnCircles) {
-  const Example e = example("annulus");
+  const PlotCase e = bundled("annulus");
   const plot::FieldGrid grid = field_of(e);
   const double reach = 1.5 * grid.step;
   for (int j = 0; j < grid.ny; ++j)
@@ -93,7 +80,7 @@ TEST(Field, AnnulusIsDrawnUpToTheCirclesWithLevelLinesOnCircles) {
 // potential, so that the bands reach the outline the picture clips them to.
 TEST(Field, NoBandOfRegionPointsIsLeftBlank) {
   for (const char* name : {"annulus", "capacitor", "dielectric", "quarter"}) {
-    const Example e = example(name);
+    const PlotCase e = bundled(name);
     const plot::FieldGrid grid = field_of(e);
     for (int j = 0; j < grid.ny; ++j)
       for (int i = 0; i < grid.nx; ++i) {
@@ -118,8 +105,7 @@ TEST(Field, NoBandOfRegionPointsIsLeftBlank) {
 
 // A solved problem of n elements a side, and its boundary sum at a point.
 struct Solved {
-  plot::Problem problem;
-  plot::Results results;
+  PlotCase c;
   std::unique_ptr<velda::Velda> state;
 
   double u(lib::Point p) const {
@@ -134,10 +120,8 @@ struct Solved {
 };
 
 Solved solved(const test_support::Shape& shape) {
-  const auto run = test_support::run_in_memory(test_support::input_text(shape));
-  EXPECT_EQ(run.status, 0) << run.error;
-  Solved s{test_support::problem_of(shape), report::parse(run.report, "OUT").results, nullptr};
-  s.state = plot::solved_state(s.problem, s.results);
+  Solved s{test_support::solved_case(test_support::input_text(shape)), nullptr};
+  s.state = plot::solved_state(s.c.problem, s.c.results);
   return s;
 }
 
@@ -145,9 +129,7 @@ Solved solved(const test_support::Shape& shape) {
 Solved annulus_of(int n) {
   test_support::Shape shape;
   shape.boundaries = {test_support::circle(2.0, n, true), test_support::circle(1.0, n, false)};
-  char outer[32];
-  std::snprintf(outer, sizeof outer, "0 %.17g", std::log(2.0));
-  shape.codes.assign(n, outer);
+  shape.codes.assign(n, "0 " + fixtures::real(std::log(2.0)));
   shape.codes.insert(shape.codes.end(), n, "0 0.0");
   return solved(shape);
 }
@@ -157,11 +139,8 @@ Solved square_of(int n) {
   test_support::Shape shape;
   shape.boundaries = {test_support::polyline({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}}, n)};
   const test_support::Polyline& square = shape.boundaries[0];
-  for (std::size_t k = 0; k + 1 < square.size(); ++k) {
-    char code[32];
-    std::snprintf(code, sizeof code, "0 %.17g", 0.5 * (square[k].x + square[k + 1].x));
-    shape.codes.push_back(code);
-  }
+  for (std::size_t k = 0; k + 1 < square.size(); ++k)
+    shape.codes.push_back("0 " + fixtures::real(0.5 * (square[k].x + square[k + 1].x)));
   return solved(shape);
 }
 
@@ -169,7 +148,7 @@ Solved square_of(int n) {
 // of its length, and there are arrows all the same.
 TEST(Field, GradientArrowsKeepClearOfTheBoundary) {
   for (const char* name : {"capacitor", "dielectric", "quarter"}) {
-    const Example e = example(name);
+    const PlotCase e = bundled(name);
     const plot::FieldGrid grid = field_of(e);
     const plot::View view(e.problem.bounds, {});
     const auto arrows =
@@ -191,7 +170,7 @@ TEST(Field, GradientArrowsKeepClearOfTheBoundary) {
 // higher potential) with lengths in proportion to 1 / r. The centre on the
 // picture is where the arrows' lines meet, found by least squares.
 TEST(Field, DrawnArrowsPointUphillWithLengthsInProportion) {
-  const Example e = example("annulus");
+  const PlotCase e = bundled("annulus");
   const plot::FieldGrid grid = field_of(e);
   const std::string svg = plot::draw_picture(e.problem, e.examination, &e.results, &grid, "", "");
   const std::size_t d = svg.find("d=\"", svg.find("class=\"gradient\""));
@@ -226,10 +205,9 @@ TEST(Field, DrawnArrowsPointUphillWithLengthsInProportion) {
 // takes on the boundary and beyond it there.
 TEST(Field, BoundaryPotentialRunsLinearlyFromNodeToNode) {
   constexpr int n = 8;
-  const Solved square = square_of(n);
-  const geometry::Examination examination = geometry::examine(square.problem);
+  const PlotCase square = square_of(n).c;
   const plot::FieldGrid grid =
-      plot::compute_field(square.problem, examination.chains, square.results, 43);
+      plot::compute_field(square.problem, square.examination.chains, square.results, 43);
   int checked = 0;
   for (int j = 0; j < grid.ny; ++j)
     for (int i = 0; i < grid.nx; ++i) {
@@ -275,17 +253,12 @@ TEST(Field, GradientIsPoorOnlyWithinHalfAnElementOfTheBoundary) {
 // The capacity case at the default grid: one well-formed picture under
 // 2 MB, with bands and level lines as paths, not one shape per cell.
 TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
-  const auto run =
-      test_support::run_in_memory(fixtures::quarter_box_case(fixtures::kCapacityElements, 200));
-  ASSERT_EQ(run.status, 0) << run.error;
-  const plot::Problem problem = plot::problem_from_text(
+  const PlotCase capacity = test_support::solved_case(
       fixtures::quarter_box_case(fixtures::kCapacityElements, 200), "capacity.in");
-  const plot::Results results = report::parse(run.report, "capacity.out").results;
-  const geometry::Examination examination = geometry::examine(problem);
-  const plot::FieldGrid grid =
-      plot::compute_field(problem, examination.chains, results, plot::kDefaultGridPoints);
+  const plot::FieldGrid grid = field_of(capacity);
   const std::string svg =
-      plot::draw_picture(problem, examination, &results, &grid, "capacity.in", "capacity.out");
+      plot::draw_picture(capacity.problem, capacity.examination, &capacity.results, &grid,
+                         "capacity.in", "capacity.out");
   EXPECT_EQ(test_support::xml_fault(svg), "");
   EXPECT_LT(svg.size(), 2U << 20);
   EXPECT_NE(svg.find("class=\"band\""), std::string::npos);
@@ -294,11 +267,7 @@ TEST(Field, CapacityCasePictureIsWellFormedAndSmall) {
   EXPECT_EQ(svg.find("<rect class=\"band"), std::string::npos);
   // 1600 nodes a few pixels apart: a line coloured by code and potential,
   // not one circle per node.
-  std::size_t rings = 0;  // the legend's, one per code
-  for (std::size_t at = svg.find("class=\"ring\""); at != std::string::npos;
-       at = svg.find("class=\"ring\"", at + 1))
-    ++rings;
-  EXPECT_LE(rings, 5U);
+  EXPECT_LE(test_support::occurrences(svg, "class=\"ring\""), 5);  // the legend's, one per code
   EXPECT_NE(svg.find("class=\"casing\""), std::string::npos);
   EXPECT_NE(svg.find("class=\"core\""), std::string::npos);
   EXPECT_NE(svg.find("clip-path=\"url(#region)\""), std::string::npos);
@@ -310,7 +279,7 @@ TEST(Field, DenseNodesAndPointsAreDrawnSoAsNotToHideTheField) {
   const plot::Problem capacity = plot::problem_from_text(
       fixtures::quarter_box_case(fixtures::kCapacityElements, fixtures::kCapacityInternalPoints),
       "capacity.in");
-  const Example capacitor = example("capacitor");
+  const PlotCase capacitor = bundled("capacitor");
   const plot::View dense(capacity.bounds, {}), sparse(capacitor.problem.bounds, {});
   EXPECT_TRUE(plot::dense_nodes(capacity, dense));
   EXPECT_FALSE(plot::dense_nodes(capacitor.problem, sparse));

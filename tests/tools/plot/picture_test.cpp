@@ -7,20 +7,15 @@
 #include <cmath>
 #include <limits>
 
-#include "tests/support/memory_run.hpp"
 #include "tests/support/plot_shapes.hpp"
+#include "tests/support/text.hpp"
 #include "tools/plot/colour.hpp"
 #include "tools/plot/svg_writer.hpp"
 
 namespace {
 
+using test_support::occurrences;
 using test_support::xml_fault;
-
-int occurrences(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 
 std::string picture_of(const test_support::Shape& shape, const plot::Results* results = nullptr) {
   const plot::Problem problem = test_support::problem_of(shape);
@@ -56,9 +51,7 @@ TEST(Picture, ProblemAloneIsWellFormedWithOnePolylinePerBoundary) {
 
 TEST(Picture, ResultsColourNodesAndPointsByPotential) {
   const test_support::Shape shape = test_support::annulus();
-  const auto run = test_support::run_in_memory(test_support::input_text(shape));
-  ASSERT_EQ(run.status, 0) << run.error;
-  const plot::Results results = report::parse(run.report, "OUT").results;
+  const plot::Results results = test_support::solved_case(test_support::input_text(shape)).results;
   const std::string svg = picture_of(shape, &results);
   EXPECT_EQ(xml_fault(svg), "");
   EXPECT_EQ(occurrences(svg, "<polyline "), 2);

