@@ -15,6 +15,7 @@
 #include "tests/support/memory_run.hpp"
 #include "tests/support/problems.hpp"
 #include "tests/support/run_program.hpp"
+#include "tests/support/text.hpp"
 #include "tools/converge/polygon_input.hpp"
 #include "tools/converge/run.hpp"
 #include "tools/table/run.hpp"
@@ -173,7 +174,13 @@ TEST(Converge, TableSaysWhatTheEstimateCovers) {
             std::string::npos);
   EXPECT_NE(o.out.find("gradient_x 1"), std::string::npos);
   EXPECT_NE(o.out.find("not extrapolated"), std::string::npos);
+  EXPECT_EQ(o.out.find("noted a pivot"), std::string::npos);
   EXPECT_EQ(o.error, "");  // no progress when not asked for
+  // A conductor 1E-9 long gives a small pivot at every level.
+  const Outcome tiny =
+      converge({std::string(VELDA_SOURCE_DIR) + "/tests/tools/matrix/data/tiny_conductor.in"});
+  EXPECT_EQ(test_support::occurrences(tiny.out, "(the solver noted a pivot below its tolerance)"),
+            3);
 }
 
 TEST(Converge, ProgressNamesEachLevelWhenAskedFor) {
