@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "runcontrol/memory_files.hpp"
+#include "runcontrol/tool_run.hpp"
 #include "tests/support/in_process.hpp"
 #include "tests/support/run_program.hpp"
 #include "tools/converge/run.hpp"
@@ -28,8 +29,6 @@ struct Tool {
   std::string usage;    // how the usage line begins
   std::string missing;  // what no arguments are told
 };
-
-constexpr int kExitUsage = 2;  // every tool's
 
 int velda_matrix(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   runcontrol::MemoryFiles files;
@@ -50,7 +49,7 @@ const Tool kTools[] = {
 // What the tool says is wrong with `args`, after the checks every refusal meets.
 std::string refusal(const Tool& tool, const Args& args) {
   const test_support::Outcome o = test_support::in_process(tool.run, args);
-  EXPECT_EQ(o.status, kExitUsage) << o.error;
+  EXPECT_EQ(o.status, runcontrol::kExitUsage) << o.error;
   EXPECT_TRUE(o.error.starts_with(tool.name + ": ")) << o.error;
   EXPECT_NE(o.error.find("\n" + tool.usage), std::string::npos) << o.error;
   EXPECT_EQ(o.out, "");
@@ -61,7 +60,7 @@ TEST(ToolCommandLine, HelpGivesTheUsageAndNoArgumentsAreRefused) {
   for (const Tool& tool : kTools) {
     SCOPED_TRACE(tool.name);
     const test_support::Outcome help = test_support::in_process(tool.run, {"--help"});
-    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.status, runcontrol::kExitHelp);
     EXPECT_TRUE(help.out.starts_with(tool.usage)) << help.out;
     EXPECT_TRUE(refusal(tool, {}).starts_with(tool.missing + "\n"));
   }
