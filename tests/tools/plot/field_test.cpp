@@ -103,6 +103,23 @@ TEST(Field, NoBandOfRegionPointsIsLeftBlank) {
   }
 }
 
+// The cylinder r < 1 of permittivity 3 in the uniform field u = x: inside it,
+// 0.3 of a radius clear of its interface, the grid holds the medium's own
+// potential, 2 x / (1 + 3), not the boundary sum.
+TEST(Field, DielectricInteriorHoldsTheMediumsPotential) {
+  const plot::FieldGrid grid = field_of(bundled("dielectric"));
+  EXPECT_TRUE(grid.has_medium);
+  int inside = 0;
+  for (int j = 0; j < grid.ny; ++j)
+    for (int i = 0; i < grid.nx; ++i) {
+      const lib::Point p = grid.point(i, j);
+      if (length(p) > 0.7) continue;
+      EXPECT_NEAR(grid.at(i, j), 0.5 * p.x, 0.01) << p.x << ", " << p.y;
+      ++inside;
+    }
+  EXPECT_GT(inside, 100);
+}
+
 // A solved problem of n elements a side, and its boundary sum at a point.
 struct Solved {
   PlotCase c;
