@@ -14,6 +14,7 @@
 #include "2D/driver.hpp"
 #include "runcontrol/failure.hpp"
 #include "runcontrol/memory_files.hpp"
+#include "runcontrol/run_end.hpp"
 #include "textio/free_form.hpp"
 
 namespace {
@@ -22,7 +23,7 @@ namespace {
 constexpr int kMaxElements = 64;
 constexpr int kMaxInternalPoints = 64;
 
-const std::string kStopLine = "Stop - Program terminated.\r\n";
+const std::string kStopLine = std::string(runcontrol::kPlainStop) + "\r\n";
 
 // Whether the counts record asks for more elements or internal points than
 // an execution should take. Counts above the capacities pass: they stop the
