@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cfenv>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 
 #include "textio/printable.hpp"
@@ -23,25 +24,13 @@ struct StatementText {
   int code;
 };
 
-StatementText text_of(Statement statement) {
-  switch (statement) {
-    case Statement::OPEN:
-      return {"OPEN", 10};
-    case Statement::READ:
-      return {"READ", 20};
-    case Statement::WRITE:
-      return {"WRITE", 30};
-    case Statement::CLOSE:
-      return {"CLOSE", 40};
-    case Statement::ARITHMETIC:
-      return {"ARITHMETIC", 50};
-    case Statement::ALLOCATE:
-      return {"ALLOCATE", 60};
-    case Statement::INTERNAL:
-      break;
-  }
-  return {"INTERNAL", 90};
-}
+// Indexed by Statement, in its order.
+constexpr StatementText kStatementTexts[] = {{"OPEN", 10},    {"READ", 20},       {"WRITE", 30},
+                                             {"CLOSE", 40},   {"ARITHMETIC", 50}, {"ALLOCATE", 60},
+                                             {"INTERNAL", 90}};
+static_assert(std::size(kStatementTexts) == static_cast<std::size_t>(Statement::INTERNAL) + 1);
+
+StatementText text_of(Statement statement) { return kStatementTexts[static_cast<int>(statement)]; }
 
 // The source file as folder/file, without the build machine's path.
 std::string short_file_name(std::string_view path) {

@@ -1,7 +1,6 @@
 #include "tests/support/problems.hpp"
 
-#include "2D/driver.hpp"
-#include "lib/DPVT.hpp"
+#include "2D/solve_system.hpp"
 
 namespace test_support {
 
@@ -44,8 +43,7 @@ void prescribe(velda::Velda& v, int first, int last, int code,
 
 int solve(velda::Velda& v) {
   velda::GHMAMPC(v);
-  int IER = 0;
-  lib::DPVT(v.AMAT.data(), v.DPOTB.data(), v.NELEM, 1, velda::MAXEL, velda::kPivotTolerance, IER);
+  const int IER = velda::solve_system(v, v.DPOTB.data(), 1);
   velda::REORDER(v);
   return IER;
 }
